@@ -1,0 +1,38 @@
+#include "app/logwriter.h"
+#include "app/mainwindow.h"
+#include "app/messages.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QLocale>
+#include <QMessageBox>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+
+    // Numbers are formatted and parsed with a decimal point whatever the system locale or
+    // the interface language.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
+
+    // The identity of the per-user settings store.
+    QCoreApplication::setOrganizationName("Tarvanel");
+    QCoreApplication::setApplicationName("Vanto4");
+
+    // The start-up log: log.txt beside the executable, begun afresh at every start.
+    LogWriter log("log");
+    log.reset();
+    log.write(QCoreApplication::applicationDirPath());
+
+    qDebug().noquote() << QCoreApplication::applicationDirPath();
+
+    // What the core has to tell the user appears in a modal box over the active window.
+    Messages::setWarningSink([](const QString& title, const QString& text) {
+        QMessageBox::warning(QApplication::activeWindow(), title, text);
+    });
+
+    MainWindow window;
+    window.showMaximized();
+
+    return application.exec();
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTranslator>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QSpinBox;
+class QUrl;
+class Settings;
+
+namespace Ui {
+class MainWindow;
+}
+
+// MainWindow is the program's only top-level window: the settings tool box on the left with
+// the "Compute !" button, the results tabs in the middle, the info panels on the right, the
+// menus and the status bar. It computes nothing itself: every settings widget is paired both
+// ways with the settings store, and the window follows the store's unit system, angle
+// display, kill zone and language.
+//
+// The few places where the window would block on the desktop (the restart question, the
+// restart itself, the document opener of the user manual) go through replaceable functions,
+// so that tests can answer them.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    using QuestionAsker = std::function<bool(const QString& title, const QString& text)>;
+    using DocumentOpener = std::function<bool(const QUrl& url)>;
+    using Restarter = std::function<void()>;
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Asks a Yes/No question; true for Yes. By default a question box over the window.
+    void setQuestionAsker(QuestionAsker asker);
+    // Opens a local document; true when it opened. By default the desktop services.
+    void setDocumentOpener(DocumentOpener opener);
+    // Quits and starts the program again. By default a detached copy of this executable
+    // with the same arguments.
+    void setRestarter(Restarter restarter);
+
+signals:
+    // A change of unit system or angle display after start-up asks for a new computation.
+    void recomputeRequested();
+
+public slots:
+    void switchScopeClick(int index);
+    void TurnWindArrow(int angle);
+    void switchUnit(bool isMetric);
+    void switchUseMoa(bool useMoa);
+    void switchUseMils(bool useMils);
+    void setUnit(int unit);
+    void setUseAngleDisplay(int useAngleDisplay);
+    void setKillZone(double killZone);
+    void setKillZoneUnit(int killZoneUnit);
+    void switchLanguage(QAction* i_action);
+    void setLanguage(QString i_languageString);
+    void LaunchUserManual();
+    bool OpenUserManual(QString lang);
+
+private:
+    void applyWindowTitle();
+    void clearChoiceLists();
+    void connectSettings();
+    void connectActions();
+
+    void bind(QSpinBox* box, void (Settings::*setter)(int), void (Settings::*changed)(int));
+    void bind(QDoubleSpinBox* box, void (Settings::*setter)(double), void (Settings::*changed)(double));
+    void bind(QComboBox* list, void (Settings::*setter)(int), void (Settings::*changed)(int));
+    void bind(QCheckBox* box, void (Settings::*setter)(bool), void (Settings::*changed)(bool));
+
+    std::unique_ptr<Ui::MainWindow> ui;
+    Settings* settings = nullptr;
+    QLabel* windSockLabel = nullptr;
+    QTranslator translator;
+    QActionGroup* languageGroup = nullptr;
+    QActionGroup* unitGroup = nullptr;
+
+    QuestionAsker askQuestion;
+    DocumentOpener openDocument;
+    Restarter restart;
+};

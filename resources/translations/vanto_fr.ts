@@ -1,0 +1,383 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../../forms/mainwindow.ui" line="+14"/>
+        <location line="+1421"/>
+        <source>Vanto</source>
+        <translation>Vanto</translation>
+    </message>
+    <message>
+        <location line="-1381"/>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>General settings:</source>
+        <translation>Réglages généraux :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Include gyroscopic drift</source>
+        <translation>Inclure la dérive gyroscopique</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Auto maximum range</source>
+        <translation>Portée maximale automatique</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Maximum range</source>
+        <translation>Portée maximale</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Multi shoot behavior</source>
+        <translation>Comparaison des charges</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Independant</source>
+        <translation>Indépendantes</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Same Zero Range</source>
+        <translation>Même distance de réglage</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Same Angle</source>
+        <translation>Même angle de tir</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Kill zone</source>
+        <translation>Zone vitale</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Range card settings:</source>
+        <translation>Table de tir :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Step</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source> units</source>
+        <translation> unités</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Display MOA</source>
+        <translation>Afficher les MOA</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Display mils</source>
+        <translation>Afficher les mils</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Display clicks</source>
+        <translation>Afficher les clics</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Rifle and Scope</source>
+        <translation>Arme et lunette</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Rifle:</source>
+        <translation>Arme :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Sight height</source>
+        <translation>Hauteur de visée</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Barrel twist</source>
+        <translation>Pas de rayure</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Twist direction</source>
+        <translation>Sens des rayures</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>right</source>
+        <translation>droite</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>left</source>
+        <translation>gauche</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Scope:</source>
+        <translation>Lunette :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scope click</source>
+        <translation>Clic de tourelle</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>custom value</source>
+        <translation>valeur personnalisée</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Horiz.</source>
+        <translation>Horiz.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <location line="+86"/>
+        <source>at</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Vert.</source>
+        <translation>Vert.</translation>
+    </message>
+    <message>
+        <location line="+114"/>
+        <source>Conditions and Wind</source>
+        <translation>Conditions et vent</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Conditions:</source>
+        <translation>Conditions :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Up/Downhill</source>
+        <translation>Tir en montée/descente</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Up</source>
+        <translation>Montée</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Down</source>
+        <translation>Descente</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Default pressure</source>
+        <translation>Pression standard</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Altitude correction</source>
+        <translation>Correction d&apos;altitude</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Base pressure</source>
+        <translation>Pression de référence</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Wind:</source>
+        <translation>Vent :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Wind velocity</source>
+        <translation>Vitesse du vent</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Wind angle</source>
+        <translation>Angle du vent</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>Compute !</source>
+        <translation>Calculer !</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Drop</source>
+        <translation>Chute</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Velocity</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Energy</source>
+        <translation>Énergie</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Drift</source>
+        <translation>Dérive</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Time of Flight</source>
+        <translation>Temps de vol</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Max Height</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>Load/Save</source>
+        <translation>Charger/Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Database</source>
+        <translation>Base de données</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Save parameters</source>
+        <translation>Enregistrer les paramètres</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Load parameters</source>
+        <translation>Charger des paramètres</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Metric</source>
+        <translation>Métrique</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>US</source>
+        <translation>Impérial (US)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>MOA</source>
+        <translation>MOA</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>mils</source>
+        <translation>mils</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>BC from velocity measurements</source>
+        <translation>CB à partir de mesures de vitesse</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Manage custom database</source>
+        <translation>Gérer la base personnelle</translation>
+    </message>
+    <message>
+        <location line="+108"/>
+        <source>User Manual</source>
+        <translation>Manuel d&apos;utilisation</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <location filename="../../app/mainwindow.cpp" line="+311"/>
+        <source>Restart interface ?</source>
+        <translation>Redémarrer l&apos;interface ?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Apply language change now ? This will restart the Vanto interface. All unsaved simulation will be lost.
+
+Otherwise, the language change will be applied at next launch of Vanto.</source>
+        <translation>Appliquer le changement de langue maintenant ? L&apos;interface de Vanto va redémarrer. Toute simulation non enregistrée sera perdue.
+
+Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No reader found for pdf format. Please install a pdf reader to display user manual</source>
+        <translation>Aucun lecteur PDF trouvé. Veuillez installer un lecteur PDF pour afficher le manuel d&apos;utilisation</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,531 @@
+#include "settings/settings.h"
+
+#include <QDebug>
+#include <QSettings>
+#include <QVariant>
+
+#include <cmath>
+#include <variant>
+
+namespace {
+
+// Conversion factors, exact as written.
+constexpr double yardsPerMetre = 1.0936133;
+constexpr double centimetresPerInch = 2.54;
+constexpr double metresPerFoot = 0.3048;
+constexpr double hPaPerMmHg = 1.3332239;
+constexpr double radiansPerDegree = 0.0174533;
+constexpr double kmhPerMs = 3.6;
+constexpr double msPerMph = 0.44704;
+constexpr double standardPressureHPa = 1013.0;
+// One centimetre at 100 metres, and the MOA of one centimetre per metre of distance.
+constexpr double centimetreAt100mMoa = 0.3438;
+constexpr double moaPerCentimetrePerMetre = 34.38;
+
+// A stored double that is not a finite number (letters, "nan", "inf") counts as unreadable
+// and gives 0, like any other value that does not convert.
+double toFiniteDouble(const QVariant& value)
+{
+    const double result = value.toDouble();
+    return std::isfinite(result) ? result : 0.0;
+}
+
+using IntSetter = void (Settings::*)(int);
+using DoubleSetter = void (Settings::*)(double);
+using BoolSetter = void (Settings::*)(bool);
+using StringSetter = void (Settings::*)(const QString&);
+// An integer setter fed from a value read as a double and truncated toward zero.
+struct TruncatedIntSetter
+{
+    IntSetter setter;
+};
+using AnySetter = std::variant<IntSetter, TruncatedIntSetter, DoubleSetter, BoolSetter, StringSetter>;
+
+struct KeyEntry
+{
+    const char* key;
+    QVariant defaultValue;
+    AnySetter setter;
+};
+
+// Every persisted setting in the order initialize() reads it. "global/language" is read by
+// initializeLanguage() and is not part of this table.
+const std::vector<KeyEntry>& keyTable()
+{
+    static const std::vector<KeyEntry> table = {
+        {"global/unitSystem", 0, &Settings::setUnitSystem},
+        {"global/useAngleDisplay", 0, &Settings::setUseAngleDisplay},
+        {"global/killZone", 30, &Settings::setKillZone},
+        {"global/killZoneUnit", 0, &Settings::setKillZoneUnit},
+        {"global/maxRange", 800, &Settings::setMaxRange},
+        {"global/maxRangeUnit", 0, &Settings::setMaxRangeUnit},
+        {"global/autoRange", true, &Settings::setAutoRange},
+        {"global/includeSpinDrift", false, &Settings::setIncludeSpinDrift},
+        {"global/cardStep", 50, &Settings::setCardStep},
+        {"global/saveDir", QString(), &Settings::setSaveDir},
+        {"global/cardDisplayMOA", false, &Settings::setCardDisplayMOA},
+        {"global/cardDisplayMils", false, &Settings::setCardDisplayMils},
+        {"global/cardDisplayClicks", false, &Settings::setCardDisplayClicks},
+        {"envir/useDefaultPressure", true, &Settings::setUseDefaultPressure},
+        {"envir/basePressure", 1013, &Settings::setBasePressure},
+        {"envir/basePressureUnit", 0, &Settings::setBasePressureUnit},
+        {"envir/altitude", 150, &Settings::setAltitude},
+        {"envir/altitudeUnit", 0, &Settings::setAltitudeUnit},
+        {"envir/altitudeCorrection", false, &Settings::setAltitudeCorrection},
+        {"envir/windVelocity", 15, &Settings::setWindVelocity},
+        {"envir/windVelocityUnit", 0, &Settings::setWindVelocityUnit},
+        {"envir/windAngle", 0, &Settings::setWindAngle},
+        {"envir/temperature", 25, &Settings::setTemperature},
+        {"envir/temperatureUnit", 0, &Settings::setTemperatureUnit},
+        {"envir/upHillAngle", 0, TruncatedIntSetter{&Settings::setUpHillAngle}},
+        {"envir/upHillDirection", 0, &Settings::setUpHillDirection},
+        {"rifle/sightHeight", 3.5, &Settings::setSightHeight},
+        {"rifle/sightHeightUnit", 0, &Settings::setSightHeightUnit},
+        {"rifle/twist", 13, &Settings::setTwist},
+        {"rifle/twistUnit", 1, &Settings::setTwistUnit},
+        {"rifle/twistDirection", 1, &Settings::setTwistDirection},
+        {"rifle/scopeClick", 1, &Settings::setScopeClick},
+        {"rifle/manScopeDevH", 0, &Settings::setManScopeDevH},
+        {"rifle/manScopeDevUnitH", 0, &Settings::setManScopeDevUnitH},
+        {"rifle/manScopeDistH", 100, &Settings::setManScopeDistH},
+        {"rifle/manScopeDistUnitH", 0, &Settings::setManScopeDistUnitH},
+        {"rifle/manScopeDevV", 0, &Settings::setManScopeDevV},
+        {"rifle/manScopeDevUnitV", 0, &Settings::setManScopeDevUnitV},
+        {"rifle/manScopeDistV", 100, &Settings::setManScopeDistV},
+        {"rifle/manScopeDistUnitV", 0, &Settings::setManScopeDistUnitV},
+    };
+    return table;
+}
+
+// Truncation toward zero of a double that may lie outside the range of int.
+int truncateToInt(double value)
+{
+    if (!(value > std::numeric_limits<int>::min()))
+        return value < 0 ? std::numeric_limits<int>::min() + 1 : 0;
+    if (!(value < std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return static_cast<int>(value);
+}
+
+// Passes a value read from the store to its setter, converted as the setter's type asks.
+struct ApplyValue
+{
+    Settings& settings;
+    const QVariant& value;
+
+    void operator()(IntSetter setter) const { (settings.*setter)(value.toInt()); }
+    void operator()(TruncatedIntSetter entry) const
+    {
+        (settings.*entry.setter)(truncateToInt(toFiniteDouble(value)));
+    }
+    void operator()(DoubleSetter setter) const { (settings.*setter)(toFiniteDouble(value)); }
+    void operator()(BoolSetter setter) const { (settings.*setter)(value.toBool()); }
+    void operator()(StringSetter setter) const { (settings.*setter)(value.toString()); }
+};
+
+} // namespace
+
+Settings* Settings::instance()
+{
+    static Settings* const settings = new Settings;
+    return settings;
+}
+
+Settings::Settings(QObject* parent)
+    : QObject(parent)
+    , store(std::make_unique<QSettings>())
+{
+    qDebug().noquote() << "Settings::Settings(QObject*)" << store->fileName();
+}
+
+Settings::~Settings() = default;
+
+void Settings::initializeLanguage()
+{
+    qDebug().noquote() << "void Settings::initializeLanguage()";
+    setLanguage(store->value("global/language", QString()).toString());
+}
+
+void Settings::initialize()
+{
+    qDebug().noquote() << "void Settings::initialize()";
+    initialized = false;
+    for (const KeyEntry& entry : keyTable()) {
+        const QVariant value = store->value(entry.key, entry.defaultValue);
+        std::visit(ApplyValue{*this, value}, entry.setter);
+    }
+    initialized = true;
+}
+
+template <typename T, typename S>
+void Settings::assignChanged(T& field, const T& value, const char* key, Signal<S> signal)
+{
+    if (field == value)
+        return;
+    field = value;
+    store->setValue(key, value);
+    emit(this->*signal)(value);
+}
+
+void Settings::assignDouble(double& field, double value, const char* key, Signal<double> signal)
+{
+    if (field == value)
+        return;
+    field = value;
+    store->setValue(key, value);
+    if (!initialized)
+        emit(this->*signal)(value);
+}
+
+template <typename T>
+void Settings::assignAlways(T& field, const T& value, const char* key, Signal<T> signal)
+{
+    field = value;
+    store->setValue(key, value);
+    emit(this->*signal)(value);
+}
+
+void Settings::setLanguage(const QString& value)
+{
+    qDebug().noquote() << "void Settings::setLanguage(const QString&)" << value;
+    assignChanged(language_, value, "global/language", &Settings::languageChanged);
+}
+
+void Settings::setUnitSystem(int value)
+{
+    assignChanged(unitSystem_, value, "global/unitSystem", &Settings::unitSystemChanged);
+}
+
+void Settings::setUseAngleDisplay(int value)
+{
+    qDebug().noquote() << "void Settings::setUseAngleDisplay(int)" << value;
+    assignAlways(useAngleDisplay_, value, "global/useAngleDisplay", &Settings::useAngleDisplayChanged);
+}
+
+void Settings::setKillZone(double value)
+{
+    if (killZone_ == value)
+        return;
+    killZone_ = value;
+    store->setValue("global/killZone", value);
+    emit killZoneChanged(value);
+}
+
+void Settings::setKillZoneUnit(int value)
+{
+    assignChanged(killZoneUnit_, value, "global/killZoneUnit", &Settings::killZoneUnitChanged);
+}
+
+void Settings::setMaxRange(int value)
+{
+    assignChanged(maxRange_, value, "global/maxRange", &Settings::maxRangeChanged);
+}
+
+void Settings::setMaxRangeUnit(int value)
+{
+    assignChanged(maxRangeUnit_, value, "global/maxRangeUnit", &Settings::maxRangeUnitChanged);
+}
+
+void Settings::setAutoRange(bool value)
+{
+    assignAlways(autoRange_, value, "global/autoRange", &Settings::autoRangeChanged);
+}
+
+void Settings::setIncludeSpinDrift(bool value)
+{
+    assignAlways(includeSpinDrift_, value, "global/includeSpinDrift", &Settings::includeSpinDriftChanged);
+}
+
+void Settings::setSaveDir(const QString& value)
+{
+    if (saveDir_ == value)
+        return;
+    saveDir_ = value;
+    store->setValue("global/saveDir", value);
+}
+
+void Settings::setCardStep(int value)
+{
+    assignChanged(cardStep_, value, "global/cardStep", &Settings::cardStepChanged);
+}
+
+void Settings::setCardDisplayMOA(bool value)
+{
+    assignAlways(cardDisplayMOA_, value, "global/cardDisplayMOA", &Settings::cardDisplayMOAChanged);
+}
+
+void Settings::setCardDisplayMils(bool value)
+{
+    assignAlways(cardDisplayMils_, value, "global/cardDisplayMils", &Settings::cardDisplayMilsChanged);
+}
+
+void Settings::setCardDisplayClicks(bool value)
+{
+    assignAlways(cardDisplayClicks_, value, "global/cardDisplayClicks", &Settings::cardDisplayClicksChanged);
+}
+
+void Settings::setUseDefaultPressure(bool value)
+{
+    assignAlways(useDefaultPressure_, value, "envir/useDefaultPressure", &Settings::useDefaultPressureChanged);
+    if (value) {
+        setBasePressure(standardPressureHPa);
+        setBasePressureUnit(0);
+        // The setters skip a field that already holds the standard pressure, while the store
+        // may hold another one (a parameter file just copied in, read right after this key):
+        // write the standard pressure through, so that it is what the next reads find.
+        store->setValue("envir/basePressure", standardPressureHPa);
+        store->setValue("envir/basePressureUnit", 0);
+    }
+}
+
+void Settings::setBasePressure(double value)
+{
+    assignDouble(basePressure_, value, "envir/basePressure", &Settings::basePressureChanged);
+}
+
+void Settings::setBasePressureUnit(int value)
+{
+    assignChanged(basePressureUnit_, value, "envir/basePressureUnit", &Settings::basePressureUnitChanged);
+}
+
+void Settings::setAltitudeCorrection(bool value)
+{
+    assignAlways(altitudeCorrection_, value, "envir/altitudeCorrection", &Settings::altitudeCorrectionChanged);
+    if (!value)
+        setAltitude(0.0);
+}
+
+void Settings::setAltitude(double value)
+{
+    assignDouble(altitude_, value, "envir/altitude", &Settings::altitudeChanged);
+}
+
+void Settings::setAltitudeUnit(int value)
+{
+    assignChanged(altitudeUnit_, value, "envir/altitudeUnit", &Settings::altitudeUnitChanged);
+}
+
+void Settings::setWindVelocity(double value)
+{
+    assignDouble(windVelocity_, value, "envir/windVelocity", &Settings::windVelocityChanged);
+}
+
+void Settings::setWindVelocityUnit(int value)
+{
+    assignChanged(windVelocityUnit_, value, "envir/windVelocityUnit", &Settings::windVelocityUnitChanged);
+}
+
+void Settings::setWindAngle(int value)
+{
+    assignAlways(windAngle_, value, "envir/windAngle", &Settings::windAngleChanged);
+}
+
+void Settings::setTemperature(double value)
+{
+    assignDouble(temperature_, value, "envir/temperature", &Settings::temperatureChanged);
+}
+
+void Settings::setTemperatureUnit(int value)
+{
+    assignChanged(temperatureUnit_, value, "envir/temperatureUnit", &Settings::temperatureUnitChanged);
+}
+
+void Settings::setUpHillAngle(int value)
+{
+    assignChanged(upHillAngle_, value, "envir/upHillAngle", &Settings::upHillAngleChanged);
+}
+
+void Settings::setUpHillDirection(int value)
+{
+    assignChanged(upHillDirection_, value, "envir/upHillDirection", &Settings::upHillDirectionChanged);
+}
+
+void Settings::setSightHeight(double value)
+{
+    assignDouble(sightHeight_, value, "rifle/sightHeight", &Settings::sightHeightChanged);
+}
+
+void Settings::setSightHeightUnit(int value)
+{
+    assignChanged(sightHeightUnit_, value, "rifle/sightHeightUnit", &Settings::sightHeightUnitChanged);
+}
+
+void Settings::setTwist(double value)
+{
+    assignDouble(twist_, value, "rifle/twist", &Settings::twistChanged);
+}
+
+void Settings::setTwistUnit(int value)
+{
+    assignChanged(twistUnit_, value, "rifle/twistUnit", &Settings::twistUnitChanged);
+}
+
+void Settings::setTwistDirection(int value)
+{
+    assignChanged(twistDirection_, value, "rifle/twistDirection", &Settings::twistDirectionChanged);
+}
+
+void Settings::setScopeClick(int value)
+{
+    assignChanged(scopeClick_, value, "rifle/scopeClick", &Settings::scopeClickChanged);
+}
+
+void Settings::setManScopeDevH(double value)
+{
+    assignDouble(manScopeDevH_, value, "rifle/manScopeDevH", &Settings::manScopeDevHChanged);
+}
+
+void Settings::setManScopeDevUnitH(int value)
+{
+    assignChanged(manScopeDevUnitH_, value, "rifle/manScopeDevUnitH", &Settings::manScopeDevUnitHChanged);
+}
+
+void Settings::setManScopeDistH(double value)
+{
+    assignDouble(manScopeDistH_, value, "rifle/manScopeDistH", &Settings::manScopeDistHChanged);
+}
+
+void Settings::setManScopeDistUnitH(int value)
+{
+    assignChanged(manScopeDistUnitH_, value, "rifle/manScopeDistUnitH", &Settings::manScopeDistUnitHChanged);
+}
+
+void Settings::setManScopeDevV(double value)
+{
+    assignDouble(manScopeDevV_, value, "rifle/manScopeDevV", &Settings::manScopeDevVChanged);
+}
+
+void Settings::setManScopeDevUnitV(int value)
+{
+    assignChanged(manScopeDevUnitV_, value, "rifle/manScopeDevUnitV", &Settings::manScopeDevUnitVChanged);
+}
+
+void Settings::setManScopeDistV(double value)
+{
+    assignDouble(manScopeDistV_, value, "rifle/manScopeDistV", &Settings::manScopeDistVChanged);
+}
+
+void Settings::setManScopeDistUnitV(int value)
+{
+    assignChanged(manScopeDistUnitV_, value, "rifle/manScopeDistUnitV", &Settings::manScopeDistUnitVChanged);
+}
+
+// Converted getters.
+
+double Settings::killZoneSI() const
+{
+    return killZoneUnit_ == 0 ? killZone_ / 100.0 : killZone_ * centimetresPerInch / 100.0;
+}
+
+double Settings::maxRangeSI() const
+{
+    const double range = maxRange_;
+    return maxRangeUnit_ == 0 ? range : range / yardsPerMetre;
+}
+
+double Settings::pressureHPa() const
+{
+    if (useDefaultPressure_)
+        return standardPressureHPa;
+    return basePressureUnit_ == 0 ? basePressure_ : basePressure_ * hPaPerMmHg;
+}
+
+double Settings::altitudeSI() const
+{
+    return altitudeUnit_ == 0 ? altitude_ : altitude_ * metresPerFoot;
+}
+
+double Settings::stationPressureHPa() const
+{
+    // Barometric formula of the standard atmosphere: p = p0 (1 - 2.25577e-5 h)^5.25588, h in m.
+    if (!altitudeCorrection_)
+        return pressureHPa();
+    return pressureHPa() * std::pow(1.0 - 2.25577e-5 * altitudeSI(), 5.25588);
+}
+
+double Settings::windVelocitySI() const
+{
+    switch (windVelocityUnit_) {
+    case 0:
+        return windVelocity_;
+    case 1:
+        return windVelocity_ * metresPerFoot;
+    case 2:
+        return windVelocity_ / kmhPerMs;
+    default:
+        return windVelocity_ * msPerMph;
+    }
+}
+
+double Settings::windAngleRad() const
+{
+    return windAngle_ * radiansPerDegree;
+}
+
+double Settings::temperatureCelsius() const
+{
+    return temperatureUnit_ == 0 ? temperature_ : (temperature_ - 32.0) * 5.0 / 9.0;
+}
+
+double Settings::upHillAngleRad() const
+{
+    const double angle = upHillAngle_ * radiansPerDegree;
+    return upHillDirection_ == 0 ? angle : -angle;
+}
+
+double Settings::sightHeightSI() const
+{
+    return sightHeightUnit_ == 0 ? sightHeight_ / 100.0 : sightHeight_ * centimetresPerInch / 100.0;
+}
+
+double Settings::twistSI() const
+{
+    const double twist = twistUnit_ == 0 ? twist_ / 100.0 : twist_ * centimetresPerInch / 100.0;
+    return twistDirection_ == 0 ? twist : -twist;
+}
+
+double Settings::customClickMoa(double deviation, int deviationUnit, double distance, int distanceUnit) const
+{
+    // 34.38 MOA per centimetre of deviation at one metre; inches to cm, yards to metres.
+    const double d = deviationUnit == 1 ? centimetresPerInch : 1.0;
+    const double r = distanceUnit == 1 ? 1.0 / yardsPerMetre : 1.0;
+    return moaPerCentimetrePerMetre * deviation * d / (distance * r);
+}
+
+namespace {
+
+double presetClickMoa(int scopeClick)
+{
+    switch (scopeClick) {
+    case 1:
+        return 0.5;
+    case 2:
+        return 0.25;
+    case 3:
+        return 0.125;
+    case 4:
+        return 0.0625;
+    case 5:
+        return centimetreAt100mMoa;
+    default:
+        return 1.0;
+    }
+}
+
+constexpr int customClick = 6;
+
+} // namespace
+
+double Settings::clickValueH() const
+{
+    if (scopeClick_ == customClick)
+        return customClickMoa(manScopeDevH_, manScopeDevUnitH_, manScopeDistH_, manScopeDistUnitH_);
+    return presetClickMoa(scopeClick_);
+}
+
+double Settings::clickValueV() const
+{
+    if (scopeClick_ == customClick)
+        return customClickMoa(manScopeDevV_, manScopeDevUnitV_, manScopeDistV_, manScopeDistUnitV_);
+    return presetClickMoa(scopeClick_);
+}
