@@ -13,8 +13,7 @@ class QTextStream;
 // for each line, so several writers on the same file never interleave within a line.
 // Every I/O failure is ignored: a writer never reports anything, and a file deleted from
 // outside is simply created again by the next write.
-class LogWriter
-{
+class LogWriter {
 public:
     // The file is <directory of the executable>/<name>.txt.
     explicit LogWriter(const QString& name);

@@ -1,8 +1,8 @@
 #include "app/mainwindow.h"
 
+#include "app/messages.h"
 #include "app/resources.h"
 #include "app/version.h"
-#include "app/messages.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
@@ -33,7 +33,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     askQuestion = [this](const QString& title, const QString& text) {
         return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-               == QMessageBox::Yes;
+            == QMessageBox::Yes;
     };
     openDocument = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     restart = [] {
@@ -56,7 +56,7 @@ MainWindow::MainWindow(QWidget* parent)
     // 4. The language actions, one exclusive group.
     languageGroup = new QActionGroup(this);
     for (QAction* action : {ui->actionEnglish, ui->actionFrancais, ui->actionGerman, ui->actionEspanol,
-                            ui->actionRussian, ui->actionItaliano})
+             ui->actionRussian, ui->actionItaliano})
         languageGroup->addAction(action);
 
     // 5. The stored language, then every designed text in that language.
@@ -73,8 +73,8 @@ MainWindow::MainWindow(QWidget* parent)
     roseLayout->addWidget(windSockLabel);
 
     // 9. Version and build stamp.
-    statusBar()->showMessage(QString("version ") + vantoVersion + " - build " + __DATE__ + "_" + __TIME__,
-                             statusMessageMs);
+    statusBar()->showMessage(
+        QString("version ") + vantoVersion + " - build " + __DATE__ + "_" + __TIME__, statusMessageMs);
 
     // 10. Metric and US exclude each other.
     unitGroup = new QActionGroup(this);
@@ -164,13 +164,11 @@ void MainWindow::connectSettings()
     bind(ui->doubleSpinBox_manScopeClickHorizDev, &Settings::setManScopeDevH, &Settings::manScopeDevHChanged);
     bind(ui->comboBox_manScopeClickHorizDevUnit, &Settings::setManScopeDevUnitH, &Settings::manScopeDevUnitHChanged);
     bind(ui->doubleSpinBox_manScopeClickHorizDist, &Settings::setManScopeDistH, &Settings::manScopeDistHChanged);
-    bind(ui->comboBox_manScopeClickHorizDistUnit, &Settings::setManScopeDistUnitH,
-         &Settings::manScopeDistUnitHChanged);
+    bind(ui->comboBox_manScopeClickHorizDistUnit, &Settings::setManScopeDistUnitH, &Settings::manScopeDistUnitHChanged);
     bind(ui->doubleSpinBox_manScopeClickVertDev, &Settings::setManScopeDevV, &Settings::manScopeDevVChanged);
     bind(ui->comboBox_manScopeClickVertDevUnit, &Settings::setManScopeDevUnitV, &Settings::manScopeDevUnitVChanged);
     bind(ui->doubleSpinBox_manScopeClickVertDist, &Settings::setManScopeDistV, &Settings::manScopeDistVChanged);
-    bind(ui->comboBox_manScopeClickVertDistUnit, &Settings::setManScopeDistUnitV,
-         &Settings::manScopeDistUnitVChanged);
+    bind(ui->comboBox_manScopeClickVertDistUnit, &Settings::setManScopeDistUnitV, &Settings::manScopeDistUnitVChanged);
     bind(ui->doubleSpinBox_windVelo, &Settings::setWindVelocity, &Settings::windVelocityChanged);
     bind(ui->comboBox_WindVeloUnit, &Settings::setWindVelocityUnit, &Settings::windVelocityUnitChanged);
     bind(ui->spinBox_WindAngle, &Settings::setWindAngle, &Settings::windAngleChanged);
@@ -307,8 +305,7 @@ void MainWindow::switchLanguage(QAction* i_action)
         return;
 
     settings->setLanguage(code);
-    const bool restartNow = askQuestion(
-        tr("Restart interface ?"),
+    const bool restartNow = askQuestion(tr("Restart interface ?"),
         tr("Apply language change now ? This will restart the Vanto interface. All unsaved simulation will be "
            "lost.\n\nOtherwise, the language change will be applied at next launch of Vanto."));
     if (restartNow)
@@ -339,8 +336,8 @@ void MainWindow::LaunchUserManual()
         return;
     if (OpenUserManual("en"))
         return;
-    Messages::warning(tr("Warning"),
-                      tr("No reader found for pdf format. Please install a pdf reader to display user manual"));
+    Messages::warning(
+        tr("Warning"), tr("No reader found for pdf format. Please install a pdf reader to display user manual"));
 }
 
 bool MainWindow::OpenUserManual(QString lang)
@@ -354,5 +351,5 @@ bool MainWindow::OpenUserManual(QString lang)
         return file.isFile() && openDocument(QUrl::fromLocalFile(file.absoluteFilePath()));
     };
     return tryOpen(QCoreApplication::applicationDirPath() + "/doc/" + fileName)
-           || tryOpen(QDir::current().filePath("doc/" + fileName));
+        || tryOpen(QDir::current().filePath("doc/" + fileName));
 }

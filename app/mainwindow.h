@@ -29,8 +29,7 @@ class MainWindow;
 // The few places where the window would block on the desktop (the restart question, the
 // restart itself, the document opener of the user manual) go through replaceable functions,
 // so that tests can answer them.
-class MainWindow : public QMainWindow
-{
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:

@@ -35,14 +35,12 @@ using DoubleSetter = void (Settings::*)(double);
 using BoolSetter = void (Settings::*)(bool);
 using StringSetter = void (Settings::*)(const QString&);
 // An integer setter fed from a value read as a double and truncated toward zero.
-struct TruncatedIntSetter
-{
+struct TruncatedIntSetter {
     IntSetter setter;
 };
 using AnySetter = std::variant<IntSetter, TruncatedIntSetter, DoubleSetter, BoolSetter, StringSetter>;
 
-struct KeyEntry
-{
+struct KeyEntry {
     const char* key;
     QVariant defaultValue;
     AnySetter setter;
@@ -108,16 +106,12 @@ int truncateToInt(double value)
 }
 
 // Passes a value read from the store to its setter, converted as the setter's type asks.
-struct ApplyValue
-{
+struct ApplyValue {
     Settings& settings;
     const QVariant& value;
 
     void operator()(IntSetter setter) const { (settings.*setter)(value.toInt()); }
-    void operator()(TruncatedIntSetter entry) const
-    {
-        (settings.*entry.setter)(truncateToInt(toFiniteDouble(value)));
-    }
+    void operator()(TruncatedIntSetter entry) const { (settings.*entry.setter)(truncateToInt(toFiniteDouble(value))); }
     void operator()(DoubleSetter setter) const { (settings.*setter)(toFiniteDouble(value)); }
     void operator()(BoolSetter setter) const { (settings.*setter)(value.toBool()); }
     void operator()(StringSetter setter) const { (settings.*setter)(value.toString()); }
@@ -177,8 +171,7 @@ void Settings::assignDouble(double& field, double value, const char* key, Signal
         emit(this->*signal)(value);
 }
 
-template <typename T>
-void Settings::assignAlways(T& field, const T& value, const char* key, Signal<T> signal)
+template <typename T> void Settings::assignAlways(T& field, const T& value, const char* key, Signal<T> signal)
 {
     field = value;
     store->setValue(key, value);

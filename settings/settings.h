@@ -24,8 +24,7 @@ class QSettings;
 //
 // Raw getters return the values in the unit the user chose; the converted getters give the
 // solver metres, metres per second, radians, degrees Celsius, hectopascals and MOA.
-class Settings : public QObject
-{
+class Settings : public QObject {
     Q_OBJECT
 
 public:
@@ -102,19 +101,19 @@ public:
     QString scopeClickStr() const { return scopeClickStr_; }
 
     // Converted getters.
-    double killZoneSI() const;          // m
-    double maxRangeSI() const;          // m
-    double pressureHPa() const;         // hPa, 1013 with the default pressure
-    double altitudeSI() const;          // m
-    double stationPressureHPa() const;  // hPa, corrected for altitude when asked
-    double windVelocitySI() const;      // m/s
-    double windAngleRad() const;        // rad
-    double temperatureCelsius() const;  // degrees Celsius
-    double upHillAngleRad() const;      // rad, negative downhill
-    double sightHeightSI() const;       // m
-    double twistSI() const;             // m per turn, negative for a left-hand twist
-    double clickValueH() const;         // MOA per horizontal click
-    double clickValueV() const;         // MOA per vertical click
+    double killZoneSI() const;         // m
+    double maxRangeSI() const;         // m
+    double pressureHPa() const;        // hPa, 1013 with the default pressure
+    double altitudeSI() const;         // m
+    double stationPressureHPa() const; // hPa, corrected for altitude when asked
+    double windVelocitySI() const;     // m/s
+    double windAngleRad() const;       // rad
+    double temperatureCelsius() const; // degrees Celsius
+    double upHillAngleRad() const;     // rad, negative downhill
+    double sightHeightSI() const;      // m
+    double twistSI() const;            // m per turn, negative for a left-hand twist
+    double clickValueH() const;        // MOA per horizontal click
+    double clickValueV() const;        // MOA per vertical click
 
 public slots:
     void setLanguage(const QString& value);
@@ -214,17 +213,14 @@ signals:
     void manScopeDistUnitVChanged(int);
 
 private:
-    template <typename T>
-    using Signal = void (Settings::*)(T);
+    template <typename T> using Signal = void (Settings::*)(T);
 
     // Pattern 1: compare, write, emit.
-    template <typename T, typename S>
-    void assignChanged(T& field, const T& value, const char* key, Signal<S> signal);
+    template <typename T, typename S> void assignChanged(T& field, const T& value, const char* key, Signal<S> signal);
     // Pattern 2: compare exactly, write, emit only while not initialized.
     void assignDouble(double& field, double value, const char* key, Signal<double> signal);
     // Pattern 3: write and emit on every call.
-    template <typename T>
-    void assignAlways(T& field, const T& value, const char* key, Signal<T> signal);
+    template <typename T> void assignAlways(T& field, const T& value, const char* key, Signal<T> signal);
 
     double customClickMoa(double deviation, int deviationUnit, double distance, int distanceUnit) const;
 

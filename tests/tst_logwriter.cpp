@@ -4,8 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestLogWriter : public QObject
-{
+class TestLogWriter : public QObject {
     Q_OBJECT
 
 private slots:
@@ -63,7 +62,7 @@ void TestLogWriter::writersShareTheFile()
     second.write("DBselector::DBselector");
     first.write("end");
     QCOMPARE(contents(first.fileName()),
-             QByteArray("réinitialisation du logwriter !\r\nnouveau logwriter\r\nDBselector::DBselector\r\nend\r\n"));
+        QByteArray("réinitialisation du logwriter !\r\nnouveau logwriter\r\nDBselector::DBselector\r\nend\r\n"));
 }
 
 void TestLogWriter::unwritableDirectoryIsIgnored()

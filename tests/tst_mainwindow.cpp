@@ -23,8 +23,7 @@
 
 #include <memory>
 
-class TestMainWindow : public QObject
-{
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -54,8 +53,7 @@ private slots:
     void firstStartFollowsSystemLocale();
 
 private:
-    template <typename T>
-    T* widget(const QString& name) const
+    template <typename T> T* widget(const QString& name) const
     {
         T* found = window->findChild<T*>(name);
         if (!found)
@@ -81,8 +79,8 @@ void TestMainWindow::initTestCase()
     QCoreApplication::setOrganizationName("Tarvanel");
     QCoreApplication::setApplicationName("Vanto4");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
-    QVERIFY2(QSettings().fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")),
-             qPrintable(QSettings().fileName()));
+    QVERIFY2(
+        QSettings().fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")), qPrintable(QSettings().fileName()));
     QVERIFY(QSettings().allKeys().isEmpty());
 
     Messages::setWarningSink([this](const QString& title, const QString& text) { warnings.append({title, text}); });
@@ -145,7 +143,7 @@ void TestMainWindow::firstStartShowsDefaults()
 {
     QCOMPARE(window->windowTitle(), QString("Vanto v2.1.1"));
     QVERIFY2(window->statusBar()->currentMessage().startsWith("version 2.1.1 - build "),
-             qPrintable(window->statusBar()->currentMessage()));
+        qPrintable(window->statusBar()->currentMessage()));
     QVERIFY(settings->isInitialized());
     QCOMPARE(QSettings().allKeys().size(), 39);
 
@@ -304,8 +302,8 @@ void TestMainWindow::formResources()
     QVERIFY(!widget<QPushButton>("pushButton_zoom")->icon().isNull());
     QVERIFY(!widget<QPushButton>("pushButton_resetZoom")->icon().isNull());
     QVERIFY(!widget<QLabel>("label_windRose")->pixmap(Qt::ReturnByValue).isNull());
-    for (const char* action : {"actionSave_Paramters", "actionLoad_parameters", "actionManage_custom_db",
-                               "actionHelp", "actionAbout"})
+    for (const char* action :
+        {"actionSave_Paramters", "actionLoad_parameters", "actionManage_custom_db", "actionHelp", "actionAbout"})
         QVERIFY2(!widget<QAction>(action)->icon().isNull(), action);
 
     const QStringList menus = [this] {
@@ -317,12 +315,11 @@ void TestMainWindow::formResources()
     QCOMPARE(menus, QStringList({"Load/Save", "Units", "Calculate", "Database", "Language", "Vanto"}));
 
     // Every picture the program names is compiled in.
-    const QStringList resources = {
-        ":/icons/Information_16x16.png", ":/icons/Paste_32x32.png", ":/icons/Print_32x32.png",
-        ":/icons/UserManual.png", ":/icons/Zoom In_32x32.png", ":/icons/Zoom Out_32x32.png", ":/icons/bullets.png",
-        ":/icons/chart_line.png", ":/icons/data_gear.png", ":/icons/floppy_disk.png", ":/icons/folder_up.png",
-        ":/icons/gears.png", ":/icons/gun.png", ":/icons/media_play_green.png", ":/icons/pdf.png",
-        ":/icons/pencil.png", ":/icons/windsock.png", ":/flags/flags/France.png",
+    const QStringList resources = {":/icons/Information_16x16.png", ":/icons/Paste_32x32.png",
+        ":/icons/Print_32x32.png", ":/icons/UserManual.png", ":/icons/Zoom In_32x32.png", ":/icons/Zoom Out_32x32.png",
+        ":/icons/bullets.png", ":/icons/chart_line.png", ":/icons/data_gear.png", ":/icons/floppy_disk.png",
+        ":/icons/folder_up.png", ":/icons/gears.png", ":/icons/gun.png", ":/icons/media_play_green.png",
+        ":/icons/pdf.png", ":/icons/pencil.png", ":/icons/windsock.png", ":/flags/flags/France.png",
         ":/flags/flags/United States of America.png", ":/flags/flags/Germany.png", ":/flags/flags/Italy.png",
         ":/flags/flags/Spain.png", ":/flags/flags/Russian Federation.png", ":/images/windrose/rose.png",
         ":/images/windrose/sock.png", ":/images/targetBig.png", ":/square_icons/blue", ":/square_icons/red",
@@ -340,12 +337,24 @@ void TestMainWindow::languageActions_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<bool>("enabled");
 
-    QTest::newRow("French") << "actionFrancais" << "Français" << "fr" << true;
-    QTest::newRow("English") << "actionEnglish" << "English" << "en" << true;
-    QTest::newRow("German") << "actionGerman" << "Deutsch" << "de" << false;
-    QTest::newRow("Italian") << "actionItaliano" << "Italiano" << "it" << true;
-    QTest::newRow("Spanish") << "actionEspanol" << "Español" << "es" << false;
-    QTest::newRow("Russian") << "actionRussian" << "Русский" << "ru" << false;
+    QTest::newRow("French") << "actionFrancais"
+                            << "Français"
+                            << "fr" << true;
+    QTest::newRow("English") << "actionEnglish"
+                             << "English"
+                             << "en" << true;
+    QTest::newRow("German") << "actionGerman"
+                            << "Deutsch"
+                            << "de" << false;
+    QTest::newRow("Italian") << "actionItaliano"
+                             << "Italiano"
+                             << "it" << true;
+    QTest::newRow("Spanish") << "actionEspanol"
+                             << "Español"
+                             << "es" << false;
+    QTest::newRow("Russian") << "actionRussian"
+                             << "Русский"
+                             << "ru" << false;
 }
 
 void TestMainWindow::languageActions()
@@ -511,11 +520,11 @@ void TestMainWindow::enableRules()
 
 void TestMainWindow::customScopeClick()
 {
-    const QStringList customWidgets = {
-        "label_manScopeClickHoriz", "doubleSpinBox_manScopeClickHorizDev", "comboBox_manScopeClickHorizDevUnit",
-        "label_manScopeClickHorizAt", "doubleSpinBox_manScopeClickHorizDist", "comboBox_manScopeClickHorizDistUnit",
-        "label_manScopeClickVert", "doubleSpinBox_manScopeClickVertDev", "comboBox_manScopeClickVertDevUnit",
-        "label_manScopeClickVertAt", "doubleSpinBox_manScopeClickVertDist", "comboBox_manScopeClickVertDistUnit"};
+    const QStringList customWidgets
+        = {"label_manScopeClickHoriz", "doubleSpinBox_manScopeClickHorizDev", "comboBox_manScopeClickHorizDevUnit",
+            "label_manScopeClickHorizAt", "doubleSpinBox_manScopeClickHorizDist", "comboBox_manScopeClickHorizDistUnit",
+            "label_manScopeClickVert", "doubleSpinBox_manScopeClickVertDev", "comboBox_manScopeClickVertDevUnit",
+            "label_manScopeClickVertAt", "doubleSpinBox_manScopeClickVertDist", "comboBox_manScopeClickVertDistUnit"};
     auto* scopeClick = widget<QComboBox>("comboBox_scopeClick");
 
     scopeClick->setCurrentIndex(6);
@@ -684,7 +693,8 @@ void TestMainWindow::userManualFallsBackToEnglish()
 
     QCOMPARE(opened.size(), 1);
     QVERIFY(opened.first().isLocalFile());
-    QVERIFY2(opened.first().toLocalFile().endsWith("/doc/vanto_UserManual_en.pdf"), qPrintable(opened.first().toString()));
+    QVERIFY2(
+        opened.first().toLocalFile().endsWith("/doc/vanto_UserManual_en.pdf"), qPrintable(opened.first().toString()));
     QVERIFY(warnings.isEmpty());
     openResult = false;
 }
@@ -713,7 +723,7 @@ void TestMainWindow::userManualWarnsWhenNothingOpens()
     QCOMPARE(warnings.size(), 1);
     QCOMPARE(warnings.first().first, QString("Warning"));
     QCOMPARE(warnings.first().second,
-             QString("No reader found for pdf format. Please install a pdf reader to display user manual"));
+        QString("No reader found for pdf format. Please install a pdf reader to display user manual"));
 }
 
 // Run by CTest a second time with an Italian system locale and a store of its own.

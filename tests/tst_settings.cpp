@@ -17,24 +17,48 @@ namespace {
 
 // The persisted keys with their defaults, as a fresh store must hold them after initialize().
 const QList<QPair<QString, QString>> expectedDefaults = {
-    {"global/unitSystem", "0"},          {"global/useAngleDisplay", "0"},  {"global/killZone", "30"},
-    {"global/killZoneUnit", "0"},        {"global/maxRange", "800"},       {"global/maxRangeUnit", "0"},
-    {"global/autoRange", "true"},        {"global/includeSpinDrift", "false"},
-    {"global/cardStep", "50"},           {"global/cardDisplayMOA", "false"},
-    {"global/cardDisplayMils", "false"}, {"global/cardDisplayClicks", "false"},
-    {"envir/useDefaultPressure", "true"}, {"envir/basePressure", "1013"}, {"envir/basePressureUnit", "0"},
-    {"envir/altitude", "0"},             {"envir/altitudeUnit", "0"},      {"envir/altitudeCorrection", "false"},
-    {"envir/windVelocity", "15"},        {"envir/windVelocityUnit", "0"},  {"envir/windAngle", "0"},
-    {"envir/temperature", "25"},         {"envir/temperatureUnit", "0"},   {"envir/upHillAngle", "0"},
-    {"envir/upHillDirection", "0"},      {"rifle/sightHeight", "3.5"},     {"rifle/sightHeightUnit", "0"},
-    {"rifle/twist", "13"},               {"rifle/twistUnit", "1"},         {"rifle/twistDirection", "1"},
-    {"rifle/scopeClick", "1"},           {"rifle/manScopeDevH", "0"},      {"rifle/manScopeDevUnitH", "0"},
-    {"rifle/manScopeDistH", "100"},      {"rifle/manScopeDistUnitH", "0"}, {"rifle/manScopeDevV", "0"},
-    {"rifle/manScopeDevUnitV", "0"},     {"rifle/manScopeDistV", "100"},   {"rifle/manScopeDistUnitV", "0"},
+    {"global/unitSystem", "0"},
+    {"global/useAngleDisplay", "0"},
+    {"global/killZone", "30"},
+    {"global/killZoneUnit", "0"},
+    {"global/maxRange", "800"},
+    {"global/maxRangeUnit", "0"},
+    {"global/autoRange", "true"},
+    {"global/includeSpinDrift", "false"},
+    {"global/cardStep", "50"},
+    {"global/cardDisplayMOA", "false"},
+    {"global/cardDisplayMils", "false"},
+    {"global/cardDisplayClicks", "false"},
+    {"envir/useDefaultPressure", "true"},
+    {"envir/basePressure", "1013"},
+    {"envir/basePressureUnit", "0"},
+    {"envir/altitude", "0"},
+    {"envir/altitudeUnit", "0"},
+    {"envir/altitudeCorrection", "false"},
+    {"envir/windVelocity", "15"},
+    {"envir/windVelocityUnit", "0"},
+    {"envir/windAngle", "0"},
+    {"envir/temperature", "25"},
+    {"envir/temperatureUnit", "0"},
+    {"envir/upHillAngle", "0"},
+    {"envir/upHillDirection", "0"},
+    {"rifle/sightHeight", "3.5"},
+    {"rifle/sightHeightUnit", "0"},
+    {"rifle/twist", "13"},
+    {"rifle/twistUnit", "1"},
+    {"rifle/twistDirection", "1"},
+    {"rifle/scopeClick", "1"},
+    {"rifle/manScopeDevH", "0"},
+    {"rifle/manScopeDevUnitH", "0"},
+    {"rifle/manScopeDistH", "100"},
+    {"rifle/manScopeDistUnitH", "0"},
+    {"rifle/manScopeDevV", "0"},
+    {"rifle/manScopeDevUnitV", "0"},
+    {"rifle/manScopeDistV", "100"},
+    {"rifle/manScopeDistUnitV", "0"},
 };
 
-struct IntSetterCase
-{
+struct IntSetterCase {
     const char* key;
     void (Settings::*set)(int);
     int (Settings::*get)() const;
@@ -49,33 +73,32 @@ const IntSetterCase comparedIntSetters[] = {
     {"global/maxRangeUnit", &Settings::setMaxRangeUnit, &Settings::maxRangeUnit, SIGNAL(maxRangeUnitChanged(int))},
     {"global/cardStep", &Settings::setCardStep, &Settings::cardStep, SIGNAL(cardStepChanged(int))},
     {"envir/basePressureUnit", &Settings::setBasePressureUnit, &Settings::basePressureUnit,
-     SIGNAL(basePressureUnitChanged(int))},
+        SIGNAL(basePressureUnitChanged(int))},
     {"envir/altitudeUnit", &Settings::setAltitudeUnit, &Settings::altitudeUnit, SIGNAL(altitudeUnitChanged(int))},
     {"envir/windVelocityUnit", &Settings::setWindVelocityUnit, &Settings::windVelocityUnit,
-     SIGNAL(windVelocityUnitChanged(int))},
+        SIGNAL(windVelocityUnitChanged(int))},
     {"envir/temperatureUnit", &Settings::setTemperatureUnit, &Settings::temperatureUnit,
-     SIGNAL(temperatureUnitChanged(int))},
+        SIGNAL(temperatureUnitChanged(int))},
     {"envir/upHillAngle", &Settings::setUpHillAngle, &Settings::upHillAngle, SIGNAL(upHillAngleChanged(int))},
     {"envir/upHillDirection", &Settings::setUpHillDirection, &Settings::upHillDirection,
-     SIGNAL(upHillDirectionChanged(int))},
+        SIGNAL(upHillDirectionChanged(int))},
     {"rifle/sightHeightUnit", &Settings::setSightHeightUnit, &Settings::sightHeightUnit,
-     SIGNAL(sightHeightUnitChanged(int))},
+        SIGNAL(sightHeightUnitChanged(int))},
     {"rifle/twistUnit", &Settings::setTwistUnit, &Settings::twistUnit, SIGNAL(twistUnitChanged(int))},
     {"rifle/twistDirection", &Settings::setTwistDirection, &Settings::twistDirection,
-     SIGNAL(twistDirectionChanged(int))},
+        SIGNAL(twistDirectionChanged(int))},
     {"rifle/scopeClick", &Settings::setScopeClick, &Settings::scopeClick, SIGNAL(scopeClickChanged(int))},
     {"rifle/manScopeDevUnitH", &Settings::setManScopeDevUnitH, &Settings::manScopeDevUnitH,
-     SIGNAL(manScopeDevUnitHChanged(int))},
+        SIGNAL(manScopeDevUnitHChanged(int))},
     {"rifle/manScopeDistUnitH", &Settings::setManScopeDistUnitH, &Settings::manScopeDistUnitH,
-     SIGNAL(manScopeDistUnitHChanged(int))},
+        SIGNAL(manScopeDistUnitHChanged(int))},
     {"rifle/manScopeDevUnitV", &Settings::setManScopeDevUnitV, &Settings::manScopeDevUnitV,
-     SIGNAL(manScopeDevUnitVChanged(int))},
+        SIGNAL(manScopeDevUnitVChanged(int))},
     {"rifle/manScopeDistUnitV", &Settings::setManScopeDistUnitV, &Settings::manScopeDistUnitV,
-     SIGNAL(manScopeDistUnitVChanged(int))},
+        SIGNAL(manScopeDistUnitVChanged(int))},
 };
 
-struct DoubleSetterCase
-{
+struct DoubleSetterCase {
     const char* key;
     void (Settings::*set)(double);
     double (Settings::*get)() const;
@@ -92,14 +115,13 @@ const DoubleSetterCase quietDoubleSetters[] = {
     {"rifle/twist", &Settings::setTwist, &Settings::twist, SIGNAL(twistChanged(double))},
     {"rifle/manScopeDevH", &Settings::setManScopeDevH, &Settings::manScopeDevH, SIGNAL(manScopeDevHChanged(double))},
     {"rifle/manScopeDistH", &Settings::setManScopeDistH, &Settings::manScopeDistH,
-     SIGNAL(manScopeDistHChanged(double))},
+        SIGNAL(manScopeDistHChanged(double))},
     {"rifle/manScopeDevV", &Settings::setManScopeDevV, &Settings::manScopeDevV, SIGNAL(manScopeDevVChanged(double))},
     {"rifle/manScopeDistV", &Settings::setManScopeDistV, &Settings::manScopeDistV,
-     SIGNAL(manScopeDistVChanged(double))},
+        SIGNAL(manScopeDistVChanged(double))},
 };
 
-struct BoolSetterCase
-{
+struct BoolSetterCase {
     const char* key;
     void (Settings::*set)(bool);
     const char* signal;
@@ -118,8 +140,7 @@ const BoolSetterCase alwaysBoolSetters[] = {
 
 } // namespace
 
-class TestSettings : public QObject
-{
+class TestSettings : public QObject {
     Q_OBJECT
 
 private slots:
@@ -155,8 +176,8 @@ void TestSettings::initTestCase()
 {
     QCoreApplication::setOrganizationName("Tarvanel");
     QCoreApplication::setApplicationName("Vanto4");
-    QVERIFY2(QSettings().fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")),
-             qPrintable(QSettings().fileName()));
+    QVERIFY2(
+        QSettings().fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")), qPrintable(QSettings().fileName()));
 }
 
 // Every test function gets an empty store of its own.
@@ -506,77 +527,183 @@ void TestSettings::convertedGetters_data()
     };
 
     const SettingsReading killZone = [](const Settings& s) { return s.killZoneSI(); };
-    row("kill zone 30 cm", [](Settings&) {}, killZone, 0.30);
-    row("kill zone 10 in", [](Settings& s) { s.setKillZone(10); s.setKillZoneUnit(1); }, killZone, 0.254);
+    row(
+        "kill zone 30 cm", [](Settings&) {}, killZone, 0.30);
+    row(
+        "kill zone 10 in",
+        [](Settings& s) {
+            s.setKillZone(10);
+            s.setKillZoneUnit(1);
+        },
+        killZone, 0.254);
 
     const SettingsReading maxRange = [](const Settings& s) { return s.maxRangeSI(); };
-    row("max range 800 m", [](Settings&) {}, maxRange, 800.0);
-    row("max range 1000 yd", [](Settings& s) { s.setMaxRange(1000); s.setMaxRangeUnit(1); }, maxRange,
-        1000 / 1.0936133);
+    row(
+        "max range 800 m", [](Settings&) {}, maxRange, 800.0);
+    row(
+        "max range 1000 yd",
+        [](Settings& s) {
+            s.setMaxRange(1000);
+            s.setMaxRangeUnit(1);
+        },
+        maxRange, 1000 / 1.0936133);
 
     const SettingsReading pressure = [](const Settings& s) { return s.pressureHPa(); };
-    row("pressure default", [](Settings& s) { s.setBasePressure(900); }, pressure, 1013.0);
-    row("pressure 950 mbar", [](Settings& s) { s.setUseDefaultPressure(false); s.setBasePressure(950); },
+    row(
+        "pressure default", [](Settings& s) { s.setBasePressure(900); }, pressure, 1013.0);
+    row(
+        "pressure 950 mbar",
+        [](Settings& s) {
+            s.setUseDefaultPressure(false);
+            s.setBasePressure(950);
+        },
         pressure, 950.0);
-    row("pressure 750 mmHg",
-        [](Settings& s) { s.setUseDefaultPressure(false); s.setBasePressure(750); s.setBasePressureUnit(1); },
+    row(
+        "pressure 750 mmHg",
+        [](Settings& s) {
+            s.setUseDefaultPressure(false);
+            s.setBasePressure(750);
+            s.setBasePressureUnit(1);
+        },
         pressure, 750 * 1.3332239);
 
     const SettingsReading altitude = [](const Settings& s) { return s.altitudeSI(); };
-    row("altitude 1000 ft", [](Settings& s) { s.setAltitude(1000); s.setAltitudeUnit(1); }, altitude, 304.8);
+    row(
+        "altitude 1000 ft",
+        [](Settings& s) {
+            s.setAltitude(1000);
+            s.setAltitudeUnit(1);
+        },
+        altitude, 304.8);
 
     const SettingsReading station = [](const Settings& s) { return s.stationPressureHPa(); };
-    row("station without correction", [](Settings& s) { s.setAltitude(1000); }, station, 1013.0);
-    row("station at 1000 m", [](Settings& s) { s.setAltitudeCorrection(true); s.setAltitude(1000); }, station,
-        1013 * std::pow(1 - 2.25577e-5 * 1000, 5.25588));
-    row("station at 1000 ft",
-        [](Settings& s) { s.setAltitudeCorrection(true); s.setAltitude(1000); s.setAltitudeUnit(1); }, station,
-        1013 * std::pow(1 - 2.25577e-5 * 304.8, 5.25588));
+    row(
+        "station without correction", [](Settings& s) { s.setAltitude(1000); }, station, 1013.0);
+    row(
+        "station at 1000 m",
+        [](Settings& s) {
+            s.setAltitudeCorrection(true);
+            s.setAltitude(1000);
+        },
+        station, 1013 * std::pow(1 - 2.25577e-5 * 1000, 5.25588));
+    row(
+        "station at 1000 ft",
+        [](Settings& s) {
+            s.setAltitudeCorrection(true);
+            s.setAltitude(1000);
+            s.setAltitudeUnit(1);
+        },
+        station, 1013 * std::pow(1 - 2.25577e-5 * 304.8, 5.25588));
 
     const SettingsReading wind = [](const Settings& s) { return s.windVelocitySI(); };
-    row("wind 10 m/s", [](Settings& s) { s.setWindVelocity(10); }, wind, 10.0);
-    row("wind 10 ft/s", [](Settings& s) { s.setWindVelocity(10); s.setWindVelocityUnit(1); }, wind, 3.048);
-    row("wind 10 km/h", [](Settings& s) { s.setWindVelocity(10); s.setWindVelocityUnit(2); }, wind, 10 / 3.6);
-    row("wind 10 mph", [](Settings& s) { s.setWindVelocity(10); s.setWindVelocityUnit(3); }, wind, 4.4704);
-    row("wind 10 beyond the list", [](Settings& s) { s.setWindVelocity(10); s.setWindVelocityUnit(9); }, wind,
-        4.4704);
+    row(
+        "wind 10 m/s", [](Settings& s) { s.setWindVelocity(10); }, wind, 10.0);
+    row(
+        "wind 10 ft/s",
+        [](Settings& s) {
+            s.setWindVelocity(10);
+            s.setWindVelocityUnit(1);
+        },
+        wind, 3.048);
+    row(
+        "wind 10 km/h",
+        [](Settings& s) {
+            s.setWindVelocity(10);
+            s.setWindVelocityUnit(2);
+        },
+        wind, 10 / 3.6);
+    row(
+        "wind 10 mph",
+        [](Settings& s) {
+            s.setWindVelocity(10);
+            s.setWindVelocityUnit(3);
+        },
+        wind, 4.4704);
+    row(
+        "wind 10 beyond the list",
+        [](Settings& s) {
+            s.setWindVelocity(10);
+            s.setWindVelocityUnit(9);
+        },
+        wind, 4.4704);
 
     const SettingsReading windAngle = [](const Settings& s) { return s.windAngleRad(); };
-    row("wind angle -90", [](Settings& s) { s.setWindAngle(-90); }, windAngle, -90 * 0.0174533);
+    row(
+        "wind angle -90", [](Settings& s) { s.setWindAngle(-90); }, windAngle, -90 * 0.0174533);
 
     const SettingsReading temperature = [](const Settings& s) { return s.temperatureCelsius(); };
-    row("temperature 25 C", [](Settings&) {}, temperature, 25.0);
-    row("temperature 212 F", [](Settings& s) { s.setTemperature(212); s.setTemperatureUnit(1); }, temperature,
-        100.0);
-    row("temperature -40 F", [](Settings& s) { s.setTemperature(-40); s.setTemperatureUnit(1); }, temperature,
-        -40.0);
+    row(
+        "temperature 25 C", [](Settings&) {}, temperature, 25.0);
+    row(
+        "temperature 212 F",
+        [](Settings& s) {
+            s.setTemperature(212);
+            s.setTemperatureUnit(1);
+        },
+        temperature, 100.0);
+    row(
+        "temperature -40 F",
+        [](Settings& s) {
+            s.setTemperature(-40);
+            s.setTemperatureUnit(1);
+        },
+        temperature, -40.0);
 
     const SettingsReading slope = [](const Settings& s) { return s.upHillAngleRad(); };
-    row("uphill 10", [](Settings& s) { s.setUpHillAngle(10); }, slope, 0.174533);
-    row("downhill 10", [](Settings& s) { s.setUpHillAngle(10); s.setUpHillDirection(1); }, slope, -0.174533);
+    row(
+        "uphill 10", [](Settings& s) { s.setUpHillAngle(10); }, slope, 0.174533);
+    row(
+        "downhill 10",
+        [](Settings& s) {
+            s.setUpHillAngle(10);
+            s.setUpHillDirection(1);
+        },
+        slope, -0.174533);
 
     const SettingsReading sight = [](const Settings& s) { return s.sightHeightSI(); };
-    row("sight 3.5 cm", [](Settings&) {}, sight, 0.035);
-    row("sight 1.5 in", [](Settings& s) { s.setSightHeight(1.5); s.setSightHeightUnit(1); }, sight, 0.0381);
+    row(
+        "sight 3.5 cm", [](Settings&) {}, sight, 0.035);
+    row(
+        "sight 1.5 in",
+        [](Settings& s) {
+            s.setSightHeight(1.5);
+            s.setSightHeightUnit(1);
+        },
+        sight, 0.0381);
 
     const SettingsReading twist = [](const Settings& s) { return s.twistSI(); };
-    row("twist default 13 in left", [](Settings&) {}, twist, -0.3302);
-    row("twist 30 cm right", [](Settings& s) { s.setTwist(30); s.setTwistUnit(0); s.setTwistDirection(0); }, twist,
-        0.30);
+    row(
+        "twist default 13 in left", [](Settings&) {}, twist, -0.3302);
+    row(
+        "twist 30 cm right",
+        [](Settings& s) {
+            s.setTwist(30);
+            s.setTwistUnit(0);
+            s.setTwistDirection(0);
+        },
+        twist, 0.30);
 
     const SettingsReading clickH = [](const Settings& s) { return s.clickValueH(); };
     const SettingsReading clickV = [](const Settings& s) { return s.clickValueV(); };
     const double presets[] = {1.0, 0.5, 0.25, 0.125, 0.0625, 0.3438};
     for (int preset = 0; preset < 6; ++preset) {
         const QByteArray tag = "click preset " + QByteArray::number(preset);
-        QTest::newRow(tag.constData()) << SettingsAction([preset](Settings& s) { s.setScopeClick(preset); })
-                                       << clickH << presets[preset];
+        QTest::newRow(tag.constData()) << SettingsAction([preset](Settings& s) { s.setScopeClick(preset); }) << clickH
+                                       << presets[preset];
         QTest::newRow((tag + " vertical").constData())
             << SettingsAction([preset](Settings& s) { s.setScopeClick(preset); }) << clickV << presets[preset];
     }
-    row("click beyond the list", [](Settings& s) { s.setScopeClick(12); }, clickH, 1.0);
-    row("custom click 1 cm at 100 m", [](Settings& s) { s.setScopeClick(6); s.setManScopeDevH(1); }, clickH, 0.3438);
-    row("custom click 1 in at 100 yd",
+    row(
+        "click beyond the list", [](Settings& s) { s.setScopeClick(12); }, clickH, 1.0);
+    row(
+        "custom click 1 cm at 100 m",
+        [](Settings& s) {
+            s.setScopeClick(6);
+            s.setManScopeDevH(1);
+        },
+        clickH, 0.3438);
+    row(
+        "custom click 1 in at 100 yd",
         [](Settings& s) {
             s.setScopeClick(6);
             s.setManScopeDevH(1);
@@ -584,7 +711,8 @@ void TestSettings::convertedGetters_data()
             s.setManScopeDistUnitH(1);
         },
         clickH, 34.38 * 2.54 * 1.0936133 / 100);
-    row("custom vertical click 2 cm at 50 m",
+    row(
+        "custom vertical click 2 cm at 50 m",
         [](Settings& s) {
             s.setScopeClick(6);
             s.setManScopeDevH(5);
@@ -605,7 +733,7 @@ void TestSettings::convertedGetters()
     setup(*settings);
     const double actual = reading(*settings);
     QVERIFY2(qAbs(actual - expected) <= 1e-12 * qMax(1.0, qAbs(expected)),
-             qPrintable(QString("actual %1, expected %2").arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+        qPrintable(QString("actual %1, expected %2").arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -8,8 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestStartup : public QObject
-{
+class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
@@ -53,8 +52,7 @@ void TestStartup::runOnce()
     bool ready = false;
     while (!ready && clock.elapsed() < 60000 && process.state() == QProcess::Running) {
         QTest::qWait(100);
-        ready = QSettings(storeFile, QSettings::IniFormat).allKeys().size() == 39
-                && logContents().count("\r\n") >= 2;
+        ready = QSettings(storeFile, QSettings::IniFormat).allKeys().size() == 39 && logContents().count("\r\n") >= 2;
     }
     process.kill();
     process.waitForFinished();
@@ -93,8 +91,7 @@ void TestStartup::secondStartBeginsTheLogAgain()
 
     runOnce();
     const QString directory = QFileInfo(programDir.path()).canonicalFilePath();
-    QVERIFY(logContents().startsWith(QByteArray("réinitialisation du logwriter !\r\n") + directory.toUtf8()
-                                     + "\r\n"));
+    QVERIFY(logContents().startsWith(QByteArray("réinitialisation du logwriter !\r\n") + directory.toUtf8() + "\r\n"));
     QVERIFY(!logContents().contains("left over"));
 }
 
