@@ -5,12 +5,12 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../forms/mainwindow.ui" line="+14"/>
-        <location line="+1421"/>
+        <location line="+1465"/>
         <source>Vanto</source>
         <translation>Vanto</translation>
     </message>
     <message>
-        <location line="-1381"/>
+        <location line="-1425"/>
         <source>Settings</source>
         <translation>Réglages</translation>
     </message>
@@ -25,22 +25,22 @@
         <translation>Inclure la dérive gyroscopique</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Auto maximum range</source>
         <translation>Portée maximale automatique</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Maximum range</source>
         <translation>Portée maximale</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+43"/>
         <source>Multi shoot behavior</source>
         <translation>Comparaison des charges</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+20"/>
         <source>Independant</source>
         <translation>Indépendantes</translation>
     </message>
@@ -60,7 +60,7 @@
         <translation>Zone vitale</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+40"/>
         <source>Edit</source>
         <translation>Modifier</translation>
     </message>
@@ -75,7 +75,7 @@
         <translation>Pas</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source> units</source>
         <translation> unités</translation>
     </message>
@@ -85,17 +85,17 @@
         <translation>Afficher les MOA</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Display mils</source>
         <translation>Afficher les mils</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Display clicks</source>
         <translation>Afficher les clics</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+40"/>
         <source>Rifle and Scope</source>
         <translation>Arme et lunette</translation>
     </message>
@@ -110,17 +110,17 @@
         <translation>Hauteur de visée</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+40"/>
         <source>Barrel twist</source>
         <translation>Pas de rayure</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+40"/>
         <source>Twist direction</source>
         <translation>Sens des rayures</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>right</source>
         <translation>droite</translation>
     </message>
@@ -140,28 +140,28 @@
         <translation>Clic de tourelle</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+50"/>
         <source>custom value</source>
         <translation>valeur personnalisée</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Horiz.</source>
         <translation>Horiz.</translation>
     </message>
     <message>
-        <location line="+43"/>
-        <location line="+86"/>
+        <location line="+46"/>
+        <location line="+92"/>
         <source>at</source>
         <translation>à</translation>
     </message>
     <message>
-        <location line="-43"/>
+        <location line="-46"/>
         <source>Vert.</source>
         <translation>Vert.</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+120"/>
         <source>Conditions and Wind</source>
         <translation>Conditions et vent</translation>
     </message>
@@ -176,12 +176,12 @@
         <translation>Température</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+40"/>
         <source>Up/Downhill</source>
         <translation>Tir en montée/descente</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+24"/>
         <source>Up</source>
         <translation>Montée</translation>
     </message>
@@ -191,7 +191,7 @@
         <translation>Descente</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
         <source>Default pressure</source>
         <translation>Pression standard</translation>
     </message>
@@ -201,17 +201,17 @@
         <translation>Correction d&apos;altitude</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+10"/>
         <source>Base pressure</source>
         <translation>Pression de référence</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+40"/>
         <source>Altitude</source>
         <translation>Altitude</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+46"/>
         <source>Wind:</source>
         <translation>Vent :</translation>
     </message>
@@ -221,17 +221,17 @@
         <translation>Vitesse du vent</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+47"/>
         <source>Wind angle</source>
         <translation>Angle du vent</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+23"/>
         <source>degrees</source>
         <translation>degrés</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+64"/>
         <source>Compute !</source>
         <translation>Calculer !</translation>
     </message>
@@ -281,7 +281,7 @@
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+93"/>
         <source>Load/Save</source>
         <translation>Charger/Enregistrer</translation>
     </message>
@@ -356,7 +356,7 @@
         <translation>À propos</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="+311"/>
+        <location filename="../../app/mainwindow.cpp" line="+308"/>
         <source>Restart interface ?</source>
         <translation>Redémarrer l&apos;interface ?</translation>
     </message>
@@ -370,12 +370,12 @@ Otherwise, the language change will be applied at next launch of Vanto.</source>
 Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Warning</source>
         <translation>Attention</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No reader found for pdf format. Please install a pdf reader to display user manual</source>
         <translation>Aucun lecteur PDF trouvé. Veuillez installer un lecteur PDF pour afficher le manuel d&apos;utilisation</translation>
     </message>

@@ -5,12 +5,12 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../forms/mainwindow.ui" line="+14"/>
-        <location line="+1421"/>
+        <location line="+1465"/>
         <source>Vanto</source>
         <translation>Vanto</translation>
     </message>
     <message>
-        <location line="-1381"/>
+        <location line="-1425"/>
         <source>Settings</source>
         <translation>Impostazioni</translation>
     </message>
@@ -25,22 +25,22 @@
         <translation>Includi la deriva giroscopica</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Auto maximum range</source>
         <translation>Distanza massima automatica</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Maximum range</source>
         <translation>Distanza massima</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+43"/>
         <source>Multi shoot behavior</source>
         <translation>Confronto delle cariche</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+20"/>
         <source>Independant</source>
         <translation>Indipendenti</translation>
     </message>
@@ -60,7 +60,7 @@
         <translation>Zona vitale</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+40"/>
         <source>Edit</source>
         <translation>Modifica</translation>
     </message>
@@ -75,7 +75,7 @@
         <translation>Passo</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source> units</source>
         <translation> unità</translation>
     </message>
@@ -85,17 +85,17 @@
         <translation>Mostra MOA</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Display mils</source>
         <translation>Mostra mil</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Display clicks</source>
         <translation>Mostra click</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+40"/>
         <source>Rifle and Scope</source>
         <translation>Arma e ottica</translation>
     </message>
@@ -110,17 +110,17 @@
         <translation>Altezza di mira</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+40"/>
         <source>Barrel twist</source>
         <translation>Passo di rigatura</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+40"/>
         <source>Twist direction</source>
         <translation>Senso di rigatura</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>right</source>
         <translation>destrorsa</translation>
     </message>
@@ -140,28 +140,28 @@
         <translation>Click della torretta</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+50"/>
         <source>custom value</source>
         <translation>valore personalizzato</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>Horiz.</source>
         <translation>Orizz.</translation>
     </message>
     <message>
-        <location line="+43"/>
-        <location line="+86"/>
+        <location line="+46"/>
+        <location line="+92"/>
         <source>at</source>
         <translation>a</translation>
     </message>
     <message>
-        <location line="-43"/>
+        <location line="-46"/>
         <source>Vert.</source>
         <translation>Vert.</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+120"/>
         <source>Conditions and Wind</source>
         <translation>Condizioni e vento</translation>
     </message>
@@ -176,12 +176,12 @@
         <translation>Temperatura</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+40"/>
         <source>Up/Downhill</source>
         <translation>Tiro in salita/discesa</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+24"/>
         <source>Up</source>
         <translation>Salita</translation>
     </message>
@@ -191,7 +191,7 @@
         <translation>Discesa</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
         <source>Default pressure</source>
         <translation>Pressione standard</translation>
     </message>
@@ -201,17 +201,17 @@
         <translation>Correzione di quota</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+10"/>
         <source>Base pressure</source>
         <translation>Pressione di riferimento</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+40"/>
         <source>Altitude</source>
         <translation>Quota</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+46"/>
         <source>Wind:</source>
         <translation>Vento:</translation>
     </message>
@@ -221,17 +221,17 @@
         <translation>Velocità del vento</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+47"/>
         <source>Wind angle</source>
         <translation>Angolo del vento</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+23"/>
         <source>degrees</source>
         <translation>gradi</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+64"/>
         <source>Compute !</source>
         <translation>Calcola!</translation>
     </message>
@@ -281,7 +281,7 @@
         <translation>Ripristina</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+93"/>
         <source>Load/Save</source>
         <translation>Carica/Salva</translation>
     </message>
@@ -356,7 +356,7 @@
         <translation>Informazioni</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="+311"/>
+        <location filename="../../app/mainwindow.cpp" line="+308"/>
         <source>Restart interface ?</source>
         <translation>Riavviare l&apos;interfaccia?</translation>
     </message>
@@ -370,12 +370,12 @@ Otherwise, the language change will be applied at next launch of Vanto.</source>
 Altrimenti la nuova lingua sarà applicata al prossimo avvio di Vanto.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Warning</source>
         <translation>Attenzione</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>No reader found for pdf format. Please install a pdf reader to display user manual</source>
         <translation>Nessun lettore PDF trovato. Installare un lettore PDF per visualizzare il manuale utente</translation>
     </message>
