@@ -380,4 +380,33 @@ Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</trans
         <translation>Aucun lecteur PDF trouvé. Veuillez installer un lecteur PDF pour afficher le manuel d&apos;utilisation</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../../ballistics/shoot.cpp" line="+457"/>
+        <location line="+422"/>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <location line="-421"/>
+        <source>Ballistic coefficient missing or zero for load : </source>
+        <translation>Coefficient balistique absent ou nul pour la charge : </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please enter a ballistic coefficient above 0</source>
+        <translation>Veuillez saisir un coefficient balistique supérieur à 0</translation>
+    </message>
+    <message>
+        <location line="+421"/>
+        <source>Zeroing range not reachable for load : </source>
+        <translation>Distance de réglage impossible à atteindre pour la charge : </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please try to reduce your zeroing range for this load, or to change some parameters</source>
+        <translation>Essayez de réduire la distance de réglage de cette charge ou de modifier certains paramètres</translation>
+    </message>
+</context>
 </TS>

@@ -380,4 +380,33 @@ Altrimenti la nuova lingua sarà applicata al prossimo avvio di Vanto.</translat
         <translation>Nessun lettore PDF trovato. Installare un lettore PDF per visualizzare il manuale utente</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../../ballistics/shoot.cpp" line="+457"/>
+        <location line="+422"/>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <location line="-421"/>
+        <source>Ballistic coefficient missing or zero for load : </source>
+        <translation>Coefficiente balistico mancante o nullo per la carica: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please enter a ballistic coefficient above 0</source>
+        <translation>Inserire un coefficiente balistico maggiore di 0</translation>
+    </message>
+    <message>
+        <location line="+421"/>
+        <source>Zeroing range not reachable for load : </source>
+        <translation>Distanza di azzeramento non raggiungibile per la carica: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please try to reduce your zeroing range for this load, or to change some parameters</source>
+        <translation>Provare a ridurre la distanza di azzeramento di questa carica o a modificare alcuni parametri</translation>
+    </message>
+</context>
 </TS>
