@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -744,22 +745,41 @@ double Shoot::VelocityAtDistance(double distanceM) const
 // ---------------------------------------------------------------------------------------------
 // Zero angle and characteristic ranges
 
+// What a bisection needs from one characteristic-range evaluation. Each bisection reads one
+// entry and compares it with a limit; only its last evaluation needs the entry's value. So an
+// evaluation may stop as soon as the comparison is settled, reporting the entry as +infinity
+// (which compares exactly as the whole evaluation would have), and it stops once the entry it
+// is asked for is known. The entries it returns are otherwise those of the whole evaluation.
+struct Shoot::Probe {
+    enum class Entry {
+        All,
+        NearZero,
+        FarZero,
+        Peak,
+    };
+    Entry entry = Entry::All;
+    double limit = 0.0;      // the zero range, or the target peak height
+    bool valueNeeded = true; // false: settling the comparison with the limit is enough
+};
+
 QList<double> Shoot::CharacteristicRanges(double angleDeg) const
 {
-    return characteristicRanges(forceModel(gX, gY), angleDeg, RangesNeeded::All);
+    return characteristicRanges(forceModel(gX, gY), angleDeg, Probe{});
 }
 
-// The bisections read one entry each; the integration stops as soon as that entry is known
-// (the near zero after the rise, the far zero and the peak once the path falls back through
-// the line of sight). The entries it does return are those of the whole evaluation.
-QList<double> Shoot::characteristicRanges(const ForceModel& model, double angleDeg, RangesNeeded needed) const
+QList<double> Shoot::characteristicRanges(const ForceModel& model, double angleDeg, const Probe& probe) const
 {
+    using Entry = Probe::Entry;
+    constexpr double beyond = std::numeric_limits<double>::infinity();
     const double sightHeight = settings->sightHeightSI();
     const double v0 = muzzleVelocityMs();
     const double a = angleDeg * pi / 180.0;
     TrajectoryState s{0.0, -sightHeight, v0 * std::cos(a), v0 * std::sin(a)};
     double peak = -sightHeight;
     double peakX = 0.0;
+    // On level ground the distance only grows while vx > 0, so a state past the limit settles
+    // that the zero ahead lies past it too.
+    const bool distanceSettles = !probe.valueNeeded && model.gX == 0.0 && probe.limit < unreachedNearZero;
 
     // Rising to the line of sight.
     while (s.y <= 0.0 && s.y >= -sightHeight - 1e-13) {
@@ -768,23 +788,35 @@ QList<double> Shoot::characteristicRanges(const ForceModel& model, double angleD
             peak = s.y;
             peakX = s.x;
         }
+        if (probe.entry == Entry::NearZero && distanceSettles && s.vx > 0.0 && s.x > probe.limit)
+            return {beyond, 0.0, 0.0, 0.0, 0.0};
     }
     const double nearZero = s.x;
     if (s.y <= -sightHeight)
         return {unreachedNearZero, 0.0, 0.0, 0.0, 0.0};
-    if (needed == RangesNeeded::NearZero)
+    if (probe.entry == Entry::NearZero)
         return {nearZero, 0.0, 0.0, 0.0, 0.0};
 
-    // Above the line of sight.
+    // Above the line of sight. With gravity pulling across the line of sight, vy never turns
+    // upwards again once it points down: from there on y only falls and the peak is final.
+    const bool apexSettlesPeak = probe.entry == Entry::Peak && model.gY > 0.0;
     while (s.y >= 0.0) {
         s = step(model, s, timeStepS);
         if (s.y > peak) {
             peak = s.y;
             peakX = s.x;
         }
+        if (probe.entry == Entry::FarZero && distanceSettles && s.vx > 0.0 && s.x > probe.limit)
+            return {nearZero, beyond, peak, peakX, 0.0};
+        if (probe.entry == Entry::Peak) {
+            if (!probe.valueNeeded && peak > probe.limit)
+                return {nearZero, 0.0, beyond, peakX, 0.0};
+            if (apexSettlesPeak && s.vy < 0.0)
+                return {nearZero, 0.0, peak, peakX, 0.0};
+        }
     }
     const double farZero = s.x;
-    if (needed == RangesNeeded::FarZeroAndPeak)
+    if (probe.entry != Entry::All)
         return {nearZero, farZero, peak, peakX, 0.0};
 
     // Down to the lower edge of the kill zone.
@@ -794,14 +826,26 @@ QList<double> Shoot::characteristicRanges(const ForceModel& model, double angleD
     return {nearZero, farZero, peak, peakX, s.x};
 }
 
+namespace {
+
+// Whether the coming evaluation of a bisection may be its last: the interval halves around mid
+// whichever way the comparison goes.
+bool mayBeLast(double lo, double mid, double hi)
+{
+    return !(hi - mid > angleResolutionDeg && mid - lo > angleResolutionDeg);
+}
+
+} // namespace
+
 double Shoot::AngleForPeakHeight(double peakHeightM) const
 {
     const ForceModel model = forceModel(gX, gY);
+    const Probe probe{Probe::Entry::Peak, peakHeightM, false};
     double lo = 0.0;
     double hi = 10.0;
     do {
         const double mid = (lo + hi) * 0.5;
-        const double peak = characteristicRanges(model, mid, RangesNeeded::FarZeroAndPeak).at(2);
+        const double peak = characteristicRanges(model, mid, probe).at(2);
         if (peak > peakHeightM) {
             hi = mid;
         } else {
@@ -838,7 +882,8 @@ double Shoot::Theta(double zeroRangeM)
     double farZero;
     do {
         farMid = (hi + lo) * 0.5;
-        farZero = characteristicRanges(model, farMid, RangesNeeded::FarZeroAndPeak).at(1);
+        const Probe probe{Probe::Entry::FarZero, zeroRangeM, mayBeLast(lo, farMid, hi)};
+        farZero = characteristicRanges(model, farMid, probe).at(1);
         if (farZero > zeroRangeM) {
             hi = farMid;
         } else {
@@ -860,7 +905,8 @@ double Shoot::Theta(double zeroRangeM)
     double nearZero;
     do {
         nearMid = (hi + lo) * 0.5;
-        nearZero = characteristicRanges(model, nearMid, RangesNeeded::NearZero).at(0);
+        const Probe probe{Probe::Entry::NearZero, zeroRangeM, mayBeLast(lo, nearMid, hi)};
+        nearZero = characteristicRanges(model, nearMid, probe).at(0);
         if (nearZero > zeroRangeM) {
             lo = nearMid;
         } else {

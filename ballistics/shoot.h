@@ -157,15 +157,11 @@ signals:
 
 private:
     struct ForceModel;
-    enum class RangesNeeded {
-        NearZero,
-        FarZeroAndPeak,
-        All,
-    };
+    struct Probe;
 
     ForceModel forceModel(double gX, double gY) const;
     TrajectoryState step(const ForceModel& model, const TrajectoryState& state, double h) const;
-    QList<double> characteristicRanges(const ForceModel& model, double angleDeg, RangesNeeded needed) const;
+    QList<double> characteristicRanges(const ForceModel& model, double angleDeg, const Probe& probe) const;
     double stabilityFactor() const;
     void clearResults();
     void computeBend(const std::vector<TrajectoryState>& path, std::vector<double>& bend) const;
