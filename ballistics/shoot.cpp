@@ -452,14 +452,8 @@ void Shoot::clearResults()
 void Shoot::ComputeTrajectory()
 {
     qDebug().noquote() << "void Shoot::ComputeTrajectory()" << id_;
-    if (!hasUsableCoefficients()) {
-        // A coefficient of 0 would integrate into non-finite numbers: say so once, compute nothing.
-        clearResults();
-        Messages::warning(QCoreApplication::translate("QObject", "Warning"),
-            QCoreApplication::translate("QObject", "Ballistic coefficient missing or zero for load : ") + title_ + "\n"
-                + QCoreApplication::translate("QObject", "Please enter a ballistic coefficient above 0"));
+    if (!readyToIntegrate())
         return;
-    }
     shootAngle_ = Theta(zeroRangeM());
     ComputeTrajectoryAfterAngle();
 }
@@ -468,11 +462,21 @@ void Shoot::ComputeTrajectoryFixedAngle(double angleDeg)
 {
     qDebug().noquote() << "void Shoot::ComputeTrajectoryFixedAngle(double)" << id_ << angleDeg;
     shootAngle_ = angleDeg;
-    if (!hasUsableCoefficients()) {
-        clearResults();
+    if (!readyToIntegrate())
         return;
-    }
     ComputeTrajectoryAfterAngle();
+}
+
+bool Shoot::readyToIntegrate()
+{
+    if (hasUsableCoefficients())
+        return true;
+    // A coefficient of 0 would integrate into non-finite numbers: say so, compute nothing.
+    clearResults();
+    Messages::warning(QCoreApplication::translate("QObject", "Warning"),
+        QCoreApplication::translate("QObject", "Ballistic coefficient missing or zero for load : ") + title_ + "\n"
+            + QCoreApplication::translate("QObject", "Please enter a ballistic coefficient above 0"));
+    return false;
 }
 
 void Shoot::ComputeTrajectoryAfterAngle()

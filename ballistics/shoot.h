@@ -164,6 +164,7 @@ private:
     QList<double> characteristicRanges(const ForceModel& model, double angleDeg, const Probe& probe) const;
     double stabilityFactor() const;
     void clearResults();
+    bool readyToIntegrate();
     void computeBend(const std::vector<TrajectoryState>& path, std::vector<double>& bend) const;
 
     void write(const char* field, const QVariant& value);

@@ -498,6 +498,9 @@ void TestSolver::zeroCoefficientIsNotIntegrated()
     for (int index = 0; index < Shoot::cardSeriesCount; ++index)
         QVERIFY(load->CardSeries(index).isEmpty());
     QCOMPARE(load->PointBlankRanges(), QList<double>({0.0, 0.0, 0.0, 0.0, 0.0}));
+    load->ComputeTrajectoryFixedAngle(0.1); // the fixed angle of the "angle" behaviour says so too
+    QCOMPARE(warnings.size(), 2);
+    QVERIFY(load->TrajectorySeries(2).isEmpty());
 
     load->setBCMulti({500}, {0.3}); // no coefficient below 500 ft/s
     QVERIFY(!load->hasUsableCoefficients());
