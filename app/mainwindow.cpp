@@ -3,6 +3,10 @@
 #include "app/messages.h"
 #include "app/resources.h"
 #include "app/version.h"
+#include "ballistics/shoot.h"
+#include "loads/shootcontainer.h"
+#include "settings/parameterfile.h"
+#include "settings/saver.h"
 #include "settings/settings.h"
 #include "ui_mainwindow.h"
 
@@ -50,8 +54,10 @@ MainWindow::MainWindow(QWidget* parent)
     // 2. Title with the version.
     applyWindowTitle();
 
-    // 3. Translator and settings store.
+    // 3. Translator, settings store, the four loads and the parameter files.
     settings = Settings::instance();
+    container = ShootContainer::instance();
+    saver = std::make_unique<Saver>();
 
     // 4. The language actions, one exclusive group.
     languageGroup = new QActionGroup(this);
@@ -87,6 +93,10 @@ MainWindow::MainWindow(QWidget* parent)
 
     // 12. Every stored setting flows into its widget.
     settings->initialize();
+
+    // 13. The loads come back as the last run left them; the first one takes part.
+    ParameterFile::restoreLoads();
+    container->GetShoot(0)->setActive(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -214,6 +224,9 @@ void MainWindow::connectActions()
     connect(ui->actionMOA, &QAction::triggered, this, &MainWindow::switchUseMoa);
     connect(ui->actionmils, &QAction::triggered, this, &MainWindow::switchUseMils);
     connect(ui->actionHelp, &QAction::triggered, this, &MainWindow::LaunchUserManual);
+    connect(ui->actionSave_Paramters, &QAction::triggered, saver.get(), &Saver::save);
+    connect(ui->actionLoad_parameters, &QAction::triggered, saver.get(), &Saver::load);
+    connect(this, &MainWindow::recomputeRequested, container, &ShootContainer::Compute);
 }
 
 void MainWindow::switchScopeClick(int index)

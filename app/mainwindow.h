@@ -14,7 +14,9 @@ class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
 class QUrl;
+class Saver;
 class Settings;
+class ShootContainer;
 
 namespace Ui {
 class MainWindow;
@@ -48,6 +50,9 @@ public:
     // with the same arguments.
     void setRestarter(Restarter restarter);
 
+    // The parameter-file handler behind "Save parameters" and "Load parameters".
+    Saver* parameterFiles() const { return saver.get(); }
+
 signals:
     // A change of unit system or angle display after start-up asks for a new computation.
     void recomputeRequested();
@@ -80,6 +85,8 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     Settings* settings = nullptr;
+    ShootContainer* container = nullptr;
+    std::unique_ptr<Saver> saver;
     QLabel* windSockLabel = nullptr;
     QTranslator translator;
     QActionGroup* languageGroup = nullptr;

@@ -276,6 +276,47 @@ void Shoot::setBCMulti(QList<double> i_velMinList, QList<double> i_BCList)
     emit BCchanged(BCList_.first());
 }
 
+QStringList Shoot::storedFields()
+{
+    return {"active", "origin", "title", "muzzleVelocity", "muzzleVelocityUnit", "weight", "weightUnit", "caliber",
+        "caliberUnit", "length", "lengthUnit", "BCmultiBC", "BCmultiV", "gModel", "zeroRange", "zeroRangeUnit", "note"};
+}
+
+void Shoot::restoreFromSettings()
+{
+    if (!store)
+        return;
+    const QString prefix = QString("shoot/%1/").arg(id_);
+    const auto value
+        = [&](const char* field, const QVariant& fallback) { return store->value(prefix + field, fallback); };
+    const auto number = [&](const char* field, double fallback) {
+        const double read = value(field, fallback).toDouble();
+        return std::isfinite(read) ? read : 0.0;
+    };
+
+    settings->setInitialized(false);
+    setActive(value("active", false).toBool());
+    setOrigin(value("origin", "manual").toString());
+    const QString defaultTitle = tr("Load") + " " + QString::number(id_ + 1);
+    setTitle(origin_ == "manual" ? defaultTitle : value("title", defaultTitle).toString());
+    setMuzzleVelocity(value("muzzleVelocity", 850).toInt());
+    setMuzzleVelocityUnit(value("muzzleVelocityUnit", 0).toInt());
+    setWeight(number("weight", 100.0));
+    setWeightUnit(value("weightUnit", 0).toInt());
+    setCaliber(number("caliber", 0.224));
+    setCaliberUnit(value("caliberUnit", 0).toInt());
+    setLength(number("length", 0.8));
+    setLengthUnit(value("lengthUnit", 0).toInt());
+    const QList<double> coefficients = CoefficientList::parse(value("BCmultiBC", "0.75").toString());
+    const QList<double> velMins = CoefficientList::parse(value("BCmultiV", "0").toString());
+    setBCMulti(velMins, coefficients);
+    setGModel(value("gModel", 0).toInt());
+    setZeroRange(value("zeroRange", 200).toInt());
+    setZeroRangeUnit(value("zeroRangeUnit", 0).toInt());
+    setNote(value("note", QString()).toString());
+    settings->setInitialized(true);
+}
+
 // ---------------------------------------------------------------------------------------------
 // SI getters
 

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <memory>
@@ -107,6 +108,14 @@ public:
     QVector<double> TrajectorySeries(int index) const;
     QVector<double> CardSeries(int index) const;
     const std::vector<TrajectoryState>& States() const { return states; }
+
+    // The fields a load keeps in the store, under "shoot/<id>/<field>".
+    static QStringList storedFields();
+
+    // Re-reads every field of this load from the store (after a parameter file was copied in,
+    // and at start). A hand-typed load is always titled "Load <n>"; a missing key takes its
+    // default and a value that does not read as a number gives 0.
+    void restoreFromSettings();
 
     // True when the coefficient lists give a positive, finite coefficient at every speed;
     // a load without one is not integrated (its series stay empty).

@@ -119,6 +119,15 @@ struct ApplyValue {
 
 } // namespace
 
+QStringList Settings::keys()
+{
+    QStringList names;
+    for (const KeyEntry& entry : keyTable())
+        names << entry.key;
+    names << "global/language";
+    return names;
+}
+
 Settings* Settings::instance()
 {
     static Settings* const settings = new Settings;

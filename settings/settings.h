@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <limits>
 #include <memory>
@@ -35,6 +36,9 @@ public:
     // tests build their own objects on their own stores.
     explicit Settings(QObject* parent = nullptr);
     ~Settings() override;
+
+    // Every key the settings write, "global/saveDir" and "global/language" included.
+    static QStringList keys();
 
     // Reads "global/language" and passes it to setLanguage().
     void initializeLanguage();

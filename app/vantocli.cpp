@@ -1,0 +1,313 @@
+// vanto-cli: computes the loads of a parameter file without a window, for scripts and for
+// checking the engine. The file is copied into a private, temporary settings store exactly as
+// the program loads a parameter file; the user's own store is never read or written.
+#include "app/messages.h"
+#include "app/version.h"
+#include "ballistics/shoot.h"
+#include "loads/shootcontainer.h"
+#include "results/cardlayout.h"
+#include "settings/parameterfile.h"
+#include "settings/settings.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+enum ExitCode {
+    Success = 0,
+    UsageError = 2,
+    UnreadableFile = 3,
+};
+
+struct Options {
+    QString behavior; // empty: "indep", the program's start-up behaviour
+    int master = 0;
+    int unitSystem = -1; // -1: the file's own
+    bool json = false;
+    bool series = false;
+    QString file;
+};
+
+void fail(const QString& message)
+{
+    std::fprintf(stderr, "vanto-cli: %s\n", qUtf8Printable(message));
+}
+
+QString csvNumber(double value)
+{
+    return std::isfinite(value) ? QString::number(value, 'g', 6) : QString();
+}
+
+// 17 significant digits read back to the same double; JSON has no NaN or infinity.
+QString jsonNumber(double value)
+{
+    return std::isfinite(value) ? QString::number(value, 'g', 17) : QString("null");
+}
+
+QString jsonString(const QString& text)
+{
+    QString out = "\"";
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QString("\\u%1").arg(c.unicode(), 4, 16, QChar('0'));
+            else
+                out += c;
+        }
+    }
+    return out + "\"";
+}
+
+template <typename Container> QString jsonArray(const Container& values)
+{
+    QStringList parts;
+    for (double value : values)
+        parts << jsonNumber(value);
+    return "[" + parts.join(", ") + "]";
+}
+
+struct LoadReport {
+    int index;
+    const Shoot* load;
+    QList<double> pointBlank;
+};
+
+QString csvReport(const QList<LoadReport>& reports, const QList<CardLayout::Column>& columns)
+{
+    QString out;
+    QTextStream stream(&out);
+    for (const LoadReport& report : reports) {
+        const Shoot& load = *report.load;
+        stream << "# load " << report.index << ": " << load.title() << "\n";
+        stream << "# shoot angle (deg): " << csvNumber(load.shootAngle()) << "\n";
+        stream << "# zero range: " << load.zeroRange() << (load.zeroRangeUnit() == 0 ? " m" : " yd") << "\n";
+        QStringList blank;
+        for (double value : report.pointBlank)
+            blank << csvNumber(value);
+        stream << "# point blank (m): near zero, far zero, peak height, peak distance, maximum range: "
+               << blank.join(", ") << "\n";
+        QStringList header;
+        for (const CardLayout::Column& column : columns)
+            header << column.header;
+        stream << header.join(',') << "\n";
+        const int rows = load.CardSeries(columns.first().series).size();
+        for (int row = 0; row < rows; ++row) {
+            QStringList cells;
+            for (const CardLayout::Column& column : columns)
+                cells << csvNumber(load.CardSeries(column.series).value(row));
+            stream << cells.join(',') << "\n";
+        }
+    }
+    return out;
+}
+
+QString jsonReport(const QList<LoadReport>& reports, const QList<CardLayout::Column>& columns,
+    const QStringList& warnings, bool withSeries)
+{
+    QStringList loads;
+    for (const LoadReport& report : reports) {
+        const Shoot& load = *report.load;
+        QStringList headers;
+        for (const CardLayout::Column& column : columns)
+            headers << jsonString(column.header);
+        QStringList rows;
+        const int rowCount = load.CardSeries(columns.first().series).size();
+        for (int row = 0; row < rowCount; ++row) {
+            QList<double> cells;
+            for (const CardLayout::Column& column : columns)
+                cells << load.CardSeries(column.series).value(row);
+            rows << jsonArray(cells);
+        }
+        QString entry = QString("{\"index\": %1, \"title\": %2, \"shootAngle\": %3, \"zeroRange\": %4, "
+                                "\"zeroRangeUnit\": %5, \"pointBlank\": %6, "
+                                "\"card\": {\"columns\": [%7], \"rows\": [%8]}")
+                            .arg(report.index)
+                            .arg(jsonString(load.title()), jsonNumber(load.shootAngle()))
+                            .arg(load.zeroRange())
+                            .arg(load.zeroRangeUnit())
+                            .arg(jsonArray(report.pointBlank), headers.join(", "), rows.join(", "));
+        if (withSeries) {
+            QStringList trajectory;
+            for (int index = 0; index < Shoot::trajectorySeriesCount; ++index)
+                trajectory << jsonArray(load.TrajectorySeries(index));
+            QStringList card;
+            for (int index = 0; index < Shoot::cardSeriesCount; ++index)
+                card << jsonArray(load.CardSeries(index));
+            entry += ", \"trajectory\": [" + trajectory.join(", ") + "], \"cardSeries\": [" + card.join(", ") + "]";
+        }
+        loads << entry + "}";
+    }
+    QStringList quotedWarnings;
+    for (const QString& warning : warnings)
+        quotedWarnings << jsonString(warning);
+    return "{\"loads\": [" + loads.join(", ") + "], \"warnings\": [" + quotedWarnings.join(", ") + "]}\n";
+}
+
+// Reads the command line; returns false (after saying why) on a usage error.
+bool parseOptions(const QStringList& arguments, Options& options, bool& helpShown)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Computes the loads of a Vanto parameter file and prints, for every active load, its shooting angle, zero "
+        "range, point-blank ranges and range card.\n"
+        "The file is read into a private settings store: your own settings are never touched.\n"
+        "Exit status: 0 success, 2 usage error, 3 file that cannot be read.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({"behavior",
+        "How the loads are zeroed together: indep (each at its own zero range), zero (all "
+        "at the master's zero range) or angle (all at the master's angle).",
+        "indep|zero|angle"});
+    parser.addOption({"master", "The master load (0 to 3) of the zero and angle behaviours. Default 0.", "N"});
+    parser.addOption({"units", "Units of the range card: metric or us. Default: the file's own.", "metric|us"});
+    parser.addOption({"format", "Output: csv (one block per load) or json. Default csv.", "csv|json"});
+    parser.addOption({"series", "With --format json, also print the 19 trajectory and 24 range-card series."});
+    parser.addPositionalArgument("FILE.vnt", "The parameter file.");
+
+    if (!parser.parse(arguments)) {
+        fail(parser.errorText());
+        return false;
+    }
+    if (parser.isSet("help")) {
+        std::fputs(qUtf8Printable(parser.helpText()), stdout);
+        helpShown = true;
+        return true;
+    }
+    if (parser.isSet("version")) {
+        std::printf("vanto-cli %s\n", vantoVersion);
+        helpShown = true;
+        return true;
+    }
+    if (parser.isSet("behavior")) {
+        options.behavior = parser.value("behavior");
+        if (options.behavior != "indep" && options.behavior != "zero" && options.behavior != "angle") {
+            fail("--behavior takes indep, zero or angle, not \"" + options.behavior + "\"");
+            return false;
+        }
+    }
+    if (parser.isSet("master")) {
+        bool ok = false;
+        options.master = parser.value("master").toInt(&ok);
+        if (!ok || options.master < 0 || options.master >= ShootContainer::loadCount) {
+            fail("--master takes a load number from 0 to 3, not \"" + parser.value("master") + "\"");
+            return false;
+        }
+    }
+    if (parser.isSet("units")) {
+        const QString units = parser.value("units");
+        if (units != "metric" && units != "us") {
+            fail("--units takes metric or us, not \"" + units + "\"");
+            return false;
+        }
+        options.unitSystem = units == "metric" ? 0 : 1;
+    }
+    if (parser.isSet("format")) {
+        const QString format = parser.value("format");
+        if (format != "csv" && format != "json") {
+            fail("--format takes csv or json, not \"" + format + "\"");
+            return false;
+        }
+        options.json = format == "json";
+    }
+    options.series = parser.isSet("series");
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        fail(files.isEmpty() ? QString("no parameter file given (see --help)")
+                             : QString("give one parameter file only"));
+        return false;
+    }
+    options.file = files.first();
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setOrganizationName("Tarvanel");
+    QCoreApplication::setApplicationName("Vanto4");
+    QCoreApplication::setApplicationVersion(vantoVersion);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
+    // The solver's traces are for the program's developers, not for a script's output.
+    QLoggingCategory::setFilterRules("default.debug=false");
+
+    Options options;
+    bool helpShown = false;
+    if (!parseOptions(QCoreApplication::arguments(), options, helpShown))
+        return UsageError;
+    if (helpShown)
+        return Success;
+
+    // A private store, in place before anything opens the settings.
+    QTemporaryDir storeDir;
+    if (!storeDir.isValid()) {
+        fail("no temporary folder for the settings store");
+        return UnreadableFile;
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, storeDir.path());
+
+    QStringList warnings;
+    Messages::setWarningSink([&warnings](const QString&, const QString& text) {
+        warnings << text;
+        std::fprintf(stderr, "vanto-cli: warning: %s\n", qUtf8Printable(QString(text).replace('\n', ' ')));
+    });
+
+    QString why;
+    if (!ParameterFile::load(options.file, &why)) {
+        fail("cannot read " + options.file + ": " + why);
+        return UnreadableFile;
+    }
+
+    ShootContainer* container = ShootContainer::instance();
+    if (options.behavior == "zero")
+        container->setMultiShootBehaviorZero();
+    else if (options.behavior == "angle")
+        container->setMultiShootBehaviorAngle();
+    container->SetMasterShoot(options.master);
+    container->Compute();
+
+    Settings* settings = Settings::instance();
+    const int unitSystem = options.unitSystem >= 0 ? options.unitSystem : settings->unitSystem();
+    const QList<CardLayout::Column> columns = CardLayout::columns(unitSystem, true, true, true);
+    QList<LoadReport> reports;
+    for (int index = 0; index < ShootContainer::loadCount; ++index) {
+        Shoot* load = container->GetShoot(index);
+        if (!load->active())
+            continue;
+        QList<double> pointBlank = load->PointBlankRanges();
+        while (pointBlank.size() < 5)
+            pointBlank << 0.0;
+        reports << LoadReport{index, load, pointBlank};
+    }
+
+    const QString report
+        = options.json ? jsonReport(reports, columns, warnings, options.series) : csvReport(reports, columns);
+    std::fputs(report.toUtf8().constData(), stdout);
+    return std::fflush(stdout) == 0 ? Success : UnreadableFile;
+}

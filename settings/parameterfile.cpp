@@ -1,0 +1,121 @@
+#include "settings/parameterfile.h"
+
+#include "ballistics/shoot.h"
+#include "loads/shootcontainer.h"
+#include "settings/settings.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace ParameterFile {
+namespace {
+
+// Per-machine keys that a parameter file never carries.
+const QStringList excludedKeys = {"global/saveDir", "global/language"};
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Saver", text);
+}
+
+// The keys a parameter file may set: the settings and the fields of the four loads.
+const QSet<QString>& knownKeys()
+{
+    static const QSet<QString> keys = [] {
+        QSet<QString> names;
+        for (const QString& key : Settings::keys())
+            names.insert(key);
+        for (int index = 0; index < ShootContainer::loadCount; ++index)
+            for (const QString& field : Shoot::storedFields())
+                names.insert(QString("shoot/%1/%2").arg(index).arg(field));
+        return names;
+    }();
+    return keys;
+}
+
+} // namespace
+
+QString withSuffix(const QString& name)
+{
+    return name.endsWith(suffix) ? name : name + suffix;
+}
+
+bool save(const QString& fileName, QString* errorText)
+{
+    const auto fail = [&](const QString& why) {
+        if (errorText)
+            *errorText = why;
+        return false;
+    };
+
+    // Build the new file beside the old one's contents in a private folder, then put it in
+    // place in one step.
+    QTemporaryDir workDir;
+    if (!workDir.isValid())
+        return fail(tr("No temporary folder could be created."));
+    const QString draft = workDir.filePath("parameters.vnt");
+    if (QFileInfo(fileName).isFile())
+        QFile::copy(fileName, draft);
+    {
+        QSettings store;
+        QSettings file(draft, QSettings::IniFormat);
+        for (const QString& key : store.allKeys())
+            if (!excludedKeys.contains(key))
+                file.setValue(key, store.value(key));
+        file.sync();
+        if (file.status() != QSettings::NoError)
+            return fail(tr("The parameters could not be prepared."));
+    }
+
+    QFile draftFile(draft);
+    if (!draftFile.open(QIODevice::ReadOnly))
+        return fail(tr("The parameters could not be prepared."));
+    const QByteArray contents = draftFile.readAll();
+
+    QSaveFile target(fileName);
+    if (!target.open(QIODevice::WriteOnly))
+        return fail(target.errorString());
+    if (target.write(contents) != contents.size())
+        return fail(target.errorString());
+    if (!target.commit())
+        return fail(target.errorString());
+    return true;
+}
+
+bool load(const QString& fileName, QString* errorText)
+{
+    const QFileInfo info(fileName);
+    QFile probe(fileName);
+    if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
+        if (errorText)
+            *errorText = info.exists() ? probe.errorString() : tr("The file does not exist.");
+        return false;
+    }
+    probe.close();
+
+    {
+        QSettings store;
+        QSettings file(fileName, QSettings::IniFormat);
+        const QSet<QString>& known = knownKeys();
+        for (const QString& key : file.allKeys())
+            if (known.contains(key))
+                store.setValue(key, file.value(key));
+    }
+    Settings::instance()->initialize();
+    restoreLoads();
+    return true;
+}
+
+void restoreLoads()
+{
+    ShootContainer* container = ShootContainer::instance();
+    for (int index = 0; index < ShootContainer::loadCount; ++index)
+        container->GetShoot(index)->restoreFromSettings();
+}
+
+} // namespace ParameterFile
