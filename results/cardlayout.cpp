@@ -3,30 +3,61 @@
 #include <QCoreApplication>
 
 namespace CardLayout {
+namespace {
+
+enum class Option {
+    Always,
+    Moa,
+    Mils,
+    Clicks,
+};
+
+struct ColumnSpec {
+    const char* metricHeader;
+    const char* usHeader;
+    int metricSeries;
+    int usSeries;
+    Option option;
+};
+
+// Every column in card order; the options add their drop and drift columns together.
+const ColumnSpec allColumns[] = {
+    {QT_TRANSLATE_NOOP("RangeCard", "Range (m)"), QT_TRANSLATE_NOOP("RangeCard", "Range (yd)"), 2, 8, Option::Always},
+    {QT_TRANSLATE_NOOP("RangeCard", "Drop (cm)"), QT_TRANSLATE_NOOP("RangeCard", "Drop (in)"), 3, 9, Option::Always},
+    {QT_TRANSLATE_NOOP("RangeCard", "Drop (MOA)"), QT_TRANSLATE_NOOP("RangeCard", "Drop (MOA)"), 13, 19, Option::Moa},
+    {QT_TRANSLATE_NOOP("RangeCard", "Drop (mils)"), QT_TRANSLATE_NOOP("RangeCard", "Drop (mils)"), 15, 21,
+        Option::Mils},
+    {QT_TRANSLATE_NOOP("RangeCard", "Drop (clicks)"), QT_TRANSLATE_NOOP("RangeCard", "Drop (clicks)"), 17, 23,
+        Option::Clicks},
+    {QT_TRANSLATE_NOOP("RangeCard", "Drift (cm)"), QT_TRANSLATE_NOOP("RangeCard", "Drift (in)"), 1, 7, Option::Always},
+    {QT_TRANSLATE_NOOP("RangeCard", "Drift (MOA)"), QT_TRANSLATE_NOOP("RangeCard", "Drift (MOA)"), 12, 18, Option::Moa},
+    {QT_TRANSLATE_NOOP("RangeCard", "Drift (mils)"), QT_TRANSLATE_NOOP("RangeCard", "Drift (mils)"), 14, 20,
+        Option::Mils},
+    {QT_TRANSLATE_NOOP("RangeCard", "Drift (clicks)"), QT_TRANSLATE_NOOP("RangeCard", "Drift (clicks)"), 16, 22,
+        Option::Clicks},
+    {QT_TRANSLATE_NOOP("RangeCard", "Velocity (m/s)"), QT_TRANSLATE_NOOP("RangeCard", "Velocity (fps)"), 4, 10,
+        Option::Always},
+    {QT_TRANSLATE_NOOP("RangeCard", "Energy (J)"), QT_TRANSLATE_NOOP("RangeCard", "Energy (ft.lbs)"), 5, 11,
+        Option::Always},
+    {QT_TRANSLATE_NOOP("RangeCard", "Time of flight (s)"), QT_TRANSLATE_NOOP("RangeCard", "Time of flight (s)"), 0, 6,
+        Option::Always},
+};
+
+} // namespace
 
 QList<Column> columns(int unitSystem, bool showMoa, bool showMils, bool showClicks)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("RangeCard", text); };
     const bool metric = unitSystem == 0;
     QList<Column> result;
-    result << Column{metric ? tr("Range (m)") : tr("Range (yd)"), metric ? 2 : 8};
-    result << Column{metric ? tr("Drop (cm)") : tr("Drop (in)"), metric ? 3 : 9};
-    if (showMoa)
-        result << Column{tr("Drop (MOA)"), metric ? 13 : 19};
-    if (showMils)
-        result << Column{tr("Drop (mils)"), metric ? 15 : 21};
-    if (showClicks)
-        result << Column{tr("Drop (clicks)"), metric ? 17 : 23};
-    result << Column{metric ? tr("Drift (cm)") : tr("Drift (in)"), metric ? 1 : 7};
-    if (showMoa)
-        result << Column{tr("Drift (MOA)"), metric ? 12 : 18};
-    if (showMils)
-        result << Column{tr("Drift (mils)"), metric ? 14 : 20};
-    if (showClicks)
-        result << Column{tr("Drift (clicks)"), metric ? 16 : 22};
-    result << Column{metric ? tr("Velocity (m/s)") : tr("Velocity (fps)"), metric ? 4 : 10};
-    result << Column{metric ? tr("Energy (J)") : tr("Energy (ft.lbs)"), metric ? 5 : 11};
-    result << Column{tr("Time of flight (s)"), metric ? 0 : 6};
+    for (const ColumnSpec& spec : allColumns) {
+        const bool shown = spec.option == Option::Always || (spec.option == Option::Moa && showMoa)
+            || (spec.option == Option::Mils && showMils) || (spec.option == Option::Clicks && showClicks);
+        if (!shown)
+            continue;
+        // Headers are translated in the context of the range card widget that shows them.
+        const char* header = metric ? spec.metricHeader : spec.usHeader;
+        result << Column{QCoreApplication::translate("RangeCard", header), metric ? spec.metricSeries : spec.usSeries};
+    }
     return result;
 }
 

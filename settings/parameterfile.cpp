@@ -18,11 +18,6 @@ namespace {
 // Per-machine keys that a parameter file never carries.
 const QStringList excludedKeys = {"global/saveDir", "global/language"};
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Saver", text);
-}
-
 // The keys a parameter file may set: the settings and the fields of the four loads.
 const QSet<QString>& knownKeys()
 {
@@ -57,7 +52,7 @@ bool save(const QString& fileName, QString* errorText)
     // place in one step.
     QTemporaryDir workDir;
     if (!workDir.isValid())
-        return fail(tr("No temporary folder could be created."));
+        return fail(QCoreApplication::translate("Saver", "No temporary folder could be created."));
     const QString draft = workDir.filePath("parameters.vnt");
     if (QFileInfo(fileName).isFile())
         QFile::copy(fileName, draft);
@@ -69,12 +64,12 @@ bool save(const QString& fileName, QString* errorText)
                 file.setValue(key, store.value(key));
         file.sync();
         if (file.status() != QSettings::NoError)
-            return fail(tr("The parameters could not be prepared."));
+            return fail(QCoreApplication::translate("Saver", "The parameters could not be prepared."));
     }
 
     QFile draftFile(draft);
     if (!draftFile.open(QIODevice::ReadOnly))
-        return fail(tr("The parameters could not be prepared."));
+        return fail(QCoreApplication::translate("Saver", "The parameters could not be prepared."));
     const QByteArray contents = draftFile.readAll();
 
     QSaveFile target(fileName);
@@ -93,7 +88,8 @@ bool load(const QString& fileName, QString* errorText)
     QFile probe(fileName);
     if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
         if (errorText)
-            *errorText = info.exists() ? probe.errorString() : tr("The file does not exist.");
+            *errorText = info.exists() ? probe.errorString()
+                                       : QCoreApplication::translate("Saver", "The file does not exist.");
         return false;
     }
     probe.close();

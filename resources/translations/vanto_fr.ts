@@ -356,7 +356,7 @@
         <translation>À propos</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="+308"/>
+        <location filename="../../app/mainwindow.cpp" line="+321"/>
         <source>Restart interface ?</source>
         <translation>Redémarrer l&apos;interface ?</translation>
     </message>
@@ -383,13 +383,13 @@ Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</trans
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../ballistics/shoot.cpp" line="+457"/>
-        <location line="+422"/>
+        <location filename="../../ballistics/shoot.cpp" line="+517"/>
+        <location line="+453"/>
         <source>Warning</source>
         <translation>Attention</translation>
     </message>
     <message>
-        <location line="-421"/>
+        <location line="-452"/>
         <source>Ballistic coefficient missing or zero for load : </source>
         <translation>Coefficient balistique absent ou nul pour la charge : </translation>
     </message>
@@ -399,7 +399,7 @@ Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</trans
         <translation>Veuillez saisir un coefficient balistique supérieur à 0</translation>
     </message>
     <message>
-        <location line="+421"/>
+        <location line="+452"/>
         <source>Zeroing range not reachable for load : </source>
         <translation>Distance de réglage impossible à atteindre pour la charge : </translation>
     </message>
@@ -407,6 +407,165 @@ Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</trans
         <location line="+1"/>
         <source>Please try to reduce your zeroing range for this load, or to change some parameters</source>
         <translation>Essayez de réduire la distance de réglage de cette charge ou de modifier certains paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCard</name>
+    <message>
+        <location filename="../../results/cardlayout.cpp" line="+27"/>
+        <source>Range (m)</source>
+        <translation>Distance (m)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Range (yd)</source>
+        <translation>Distance (yd)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop (cm)</source>
+        <translation>Chute (cm)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Drop (in)</source>
+        <translation>Chute (in)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop (MOA)</source>
+        <translation>Chute (MOA)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop (mils)</source>
+        <translation>Chute (mils)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop (clicks)</source>
+        <translation>Chute (clics)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drift (cm)</source>
+        <translation>Dérive (cm)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Drift (in)</source>
+        <translation>Dérive (in)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drift (MOA)</source>
+        <translation>Dérive (MOA)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drift (mils)</source>
+        <translation>Dérive (mils)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drift (clicks)</source>
+        <translation>Dérive (clics)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Velocity (m/s)</source>
+        <translation>Vitesse (m/s)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Velocity (fps)</source>
+        <translation>Vitesse (fps)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Energy (J)</source>
+        <translation>Énergie (J)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Energy (ft.lbs)</source>
+        <translation>Énergie (ft.lbs)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Time of flight (s)</source>
+        <translation>Temps de vol (s)</translation>
+    </message>
+</context>
+<context>
+    <name>Saver</name>
+    <message>
+        <location filename="../../settings/saver.cpp" line="+36"/>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+15"/>
+        <source>Vanto Files (*.vnt)</source>
+        <translation>Fichiers Vanto (*.vnt)</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <location line="+13"/>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>The parameters could not be saved to %1:
+%2</source>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1 :
+%2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Load File</source>
+        <translation>Charger un fichier</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The parameter file %1 could not be read:
+%2</source>
+        <translation>Le fichier de paramètres %1 n&apos;a pas pu être lu :
+%2</translation>
+    </message>
+    <message>
+        <location filename="../../settings/parameterfile.cpp" line="+55"/>
+        <source>No temporary folder could be created.</source>
+        <translation>Impossible de créer un dossier temporaire.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+5"/>
+        <source>The parameters could not be prepared.</source>
+        <translation>Les paramètres n&apos;ont pas pu être préparés.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The file does not exist.</source>
+        <translation>Le fichier n&apos;existe pas.</translation>
+    </message>
+</context>
+<context>
+    <name>Shoot</name>
+    <message>
+        <location filename="../../ballistics/shoot.cpp" line="-672"/>
+        <source>Load</source>
+        <translation>Charge</translation>
+    </message>
+</context>
+<context>
+    <name>ShootContainer</name>
+    <message>
+        <location filename="../../loads/shootcontainer.cpp" line="+241"/>
+        <source>Load</source>
+        <translation>Charge</translation>
     </message>
 </context>
 </TS>

@@ -356,7 +356,7 @@
         <translation>Informazioni</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="+308"/>
+        <location filename="../../app/mainwindow.cpp" line="+321"/>
         <source>Restart interface ?</source>
         <translation>Riavviare l&apos;interfaccia?</translation>
     </message>
@@ -383,13 +383,13 @@ Altrimenti la nuova lingua sarà applicata al prossimo avvio di Vanto.</translat
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../ballistics/shoot.cpp" line="+457"/>
-        <location line="+422"/>
+        <location filename="../../ballistics/shoot.cpp" line="+517"/>
+        <location line="+453"/>
         <source>Warning</source>
         <translation>Attenzione</translation>
     </message>
     <message>
-        <location line="-421"/>
+        <location line="-452"/>
         <source>Ballistic coefficient missing or zero for load : </source>
         <translation>Coefficiente balistico mancante o nullo per la carica: </translation>
     </message>
@@ -399,7 +399,7 @@ Altrimenti la nuova lingua sarà applicata al prossimo avvio di Vanto.</translat
         <translation>Inserire un coefficiente balistico maggiore di 0</translation>
     </message>
     <message>
-        <location line="+421"/>
+        <location line="+452"/>
         <source>Zeroing range not reachable for load : </source>
         <translation>Distanza di azzeramento non raggiungibile per la carica: </translation>
     </message>
@@ -407,6 +407,165 @@ Altrimenti la nuova lingua sarà applicata al prossimo avvio di Vanto.</translat
         <location line="+1"/>
         <source>Please try to reduce your zeroing range for this load, or to change some parameters</source>
         <translation>Provare a ridurre la distanza di azzeramento di questa carica o a modificare alcuni parametri</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCard</name>
+    <message>
+        <location filename="../../results/cardlayout.cpp" line="+27"/>
+        <source>Range (m)</source>
+        <translation>Distanza (m)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Range (yd)</source>
+        <translation>Distanza (yd)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop (cm)</source>
+        <translation>Caduta (cm)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Drop (in)</source>
+        <translation>Caduta (in)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop (MOA)</source>
+        <translation>Caduta (MOA)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop (mils)</source>
+        <translation>Caduta (mil)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drop (clicks)</source>
+        <translation>Caduta (click)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drift (cm)</source>
+        <translation>Deriva (cm)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Drift (in)</source>
+        <translation>Deriva (in)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drift (MOA)</source>
+        <translation>Deriva (MOA)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drift (mils)</source>
+        <translation>Deriva (mil)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drift (clicks)</source>
+        <translation>Deriva (click)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Velocity (m/s)</source>
+        <translation>Velocità (m/s)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Velocity (fps)</source>
+        <translation>Velocità (fps)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Energy (J)</source>
+        <translation>Energia (J)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Energy (ft.lbs)</source>
+        <translation>Energia (ft.lbs)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Time of flight (s)</source>
+        <translation>Tempo di volo (s)</translation>
+    </message>
+</context>
+<context>
+    <name>Saver</name>
+    <message>
+        <location filename="../../settings/saver.cpp" line="+36"/>
+        <source>Save File</source>
+        <translation>Salva file</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+15"/>
+        <source>Vanto Files (*.vnt)</source>
+        <translation>File Vanto (*.vnt)</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <location line="+13"/>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>The parameters could not be saved to %1:
+%2</source>
+        <translation>Non è stato possibile salvare i parametri in %1:
+%2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Load File</source>
+        <translation>Carica file</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The parameter file %1 could not be read:
+%2</source>
+        <translation>Non è stato possibile leggere il file di parametri %1:
+%2</translation>
+    </message>
+    <message>
+        <location filename="../../settings/parameterfile.cpp" line="+55"/>
+        <source>No temporary folder could be created.</source>
+        <translation>Impossibile creare una cartella temporanea.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+5"/>
+        <source>The parameters could not be prepared.</source>
+        <translation>Non è stato possibile preparare i parametri.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The file does not exist.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
+</context>
+<context>
+    <name>Shoot</name>
+    <message>
+        <location filename="../../ballistics/shoot.cpp" line="-672"/>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+</context>
+<context>
+    <name>ShootContainer</name>
+    <message>
+        <location filename="../../loads/shootcontainer.cpp" line="+241"/>
+        <source>Load</source>
+        <translation>Carica</translation>
     </message>
 </context>
 </TS>

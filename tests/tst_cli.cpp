@@ -1,0 +1,273 @@
+// vanto-cli end to end: parameter files written here, the command run as a user runs it, its
+// exit codes, its CSV and JSON, and its numbers against the same computation in this process.
+#include "app/messages.h"
+#include "ballistics/shoot.h"
+#include "loads/shootcontainer.h"
+#include "settings/parameterfile.h"
+#include "settings/settings.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void exitCodes_data();
+    void exitCodes();
+    void csvBlocks();
+    void usUnits();
+    void jsonMatchesTheProgram_data();
+    void jsonMatchesTheProgram();
+    void warningsGoToStandardErrorAndJson();
+    void malformedFileGivesDefaults();
+    void userStoreIsNeverTouched();
+
+private:
+    Run run(const QStringList& arguments) const;
+    QString writeParameters(const QString& name, const std::function<void(Settings&, ShootContainer&)>& setup);
+
+    QTemporaryDir storeDir;
+    QTemporaryDir filesDir;
+    QString standardFile;
+};
+
+void TestCli::initTestCase()
+{
+    QLoggingCategory::setFilterRules("default.debug=false");
+    QCoreApplication::setOrganizationName("Tarvanel");
+    QCoreApplication::setApplicationName("Vanto4");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir.path());
+    Messages::setWarningSink([](const QString&, const QString&) {});
+    Settings::instance()->initialize();
+    ParameterFile::restoreLoads();
+
+    standardFile = writeParameters("standard.vnt", [](Settings& settings, ShootContainer& container) {
+        settings.setCardStep(100);
+        Shoot* first = container.GetShoot(0);
+        first->setActive(true);
+        first->setTitle("Load 1");
+        Shoot* third = container.GetShoot(2);
+        third->setActive(true);
+        third->setOrigin("db");
+        third->setTitle("Sierra, 168 \"MK\"");
+        third->setWeight(168);
+        third->setMuzzleVelocity(2650);
+        third->setMuzzleVelocityUnit(1);
+        third->setCaliber(0.308);
+        third->setBCMulti({0, 1800, 2400}, {0.447, 0.462, 0.475});
+        third->setZeroRange(300);
+        third->setZeroRangeUnit(1);
+    });
+}
+
+QString TestCli::writeParameters(const QString& name, const std::function<void(Settings&, ShootContainer&)>& setup)
+{
+    setup(*Settings::instance(), *ShootContainer::instance());
+    const QString path = filesDir.filePath(name);
+    ParameterFile::save(path);
+    return path;
+}
+
+Run TestCli::run(const QStringList& arguments) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", filesDir.filePath("cli-config"));
+    process.setProcessEnvironment(environment);
+    process.start(VANTO_CLI, arguments);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+        process.readAllStandardError()};
+}
+
+void TestCli::exitCodes_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("help") << QStringList{"--help"} << 0;
+    QTest::newRow("no file") << QStringList{} << 2;
+    QTest::newRow("two files") << QStringList{"a.vnt", "b.vnt"} << 2;
+    QTest::newRow("unknown option") << QStringList{"--colour", "x.vnt"} << 2;
+    QTest::newRow("bad behaviour") << QStringList{"--behavior", "same", "x.vnt"} << 2;
+    QTest::newRow("bad master") << QStringList{"--master", "4", "x.vnt"} << 2;
+    QTest::newRow("master not a number") << QStringList{"--master", "first", "x.vnt"} << 2;
+    QTest::newRow("bad units") << QStringList{"--units", "imperial", "x.vnt"} << 2;
+    QTest::newRow("bad format") << QStringList{"--format", "xml", "x.vnt"} << 2;
+    QTest::newRow("missing file") << QStringList{"/nonexistent/params.vnt"} << 3;
+    QTest::newRow("a folder") << QStringList{"/tmp"} << 3;
+}
+
+void TestCli::exitCodes()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    const Run result = run(arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    if (exitCode == 0) {
+        QVERIFY(result.out.contains("--behavior"));
+        QVERIFY(result.out.contains("FILE.vnt"));
+    } else {
+        QVERIFY(result.out.isEmpty());
+        QCOMPARE(result.err.count('\n'), 1); // one line that says what is wrong
+        QVERIFY(result.err.startsWith("vanto-cli: "));
+    }
+}
+
+void TestCli::csvBlocks()
+{
+    const Run result = run({standardFile});
+    QCOMPARE(result.exitCode, 0);
+    const QStringList lines = QString::fromUtf8(result.out).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.first(), QString("# load 0: Load 1"));
+    const int header = lines.indexOf(QRegularExpression("^Range.*"));
+    QCOMPARE(lines[header],
+        QString("Range (m),Drop (cm),Drop (MOA),Drop (mils),Drop (clicks),Drift (cm),Drift (MOA),Drift (mils),"
+                "Drift (clicks),Velocity (m/s),Energy (J),Time of flight (s)"));
+    QVERIFY(lines[header + 1].startsWith("100,"));
+    QCOMPARE(lines[header + 1].split(',').size(), 12);
+    QVERIFY(lines.contains("# load 2: Sierra, 168 \"MK\""));
+    QVERIFY(!result.out.contains("# load 1:"));
+}
+
+void TestCli::usUnits()
+{
+    const Run result = run({"--units", "us", standardFile});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.contains("\nRange (yd),Drop (in),"));
+    QVERIFY(result.out.contains("Velocity (fps),Energy (ft.lbs),Time of flight (s)\n"));
+}
+
+void TestCli::jsonMatchesTheProgram_data()
+{
+    QTest::addColumn<QString>("behaviour");
+    QTest::addColumn<int>("master");
+    QTest::newRow("indep") << "indep" << 0;
+    QTest::newRow("zero on load 2") << "zero" << 2;
+    QTest::newRow("angle on load 0") << "angle" << 0;
+}
+
+// The same file, loaded and computed in this process, gives the same numbers to the bit.
+void TestCli::jsonMatchesTheProgram()
+{
+    QFETCH(QString, behaviour);
+    QFETCH(int, master);
+
+    const Run result = run(
+        {"--format", "json", "--series", "--behavior", behaviour, "--master", QString::number(master), standardFile});
+    QCOMPARE(result.exitCode, 0);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(result.out, &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    const QJsonArray loads = document.object().value("loads").toArray();
+    QCOMPARE(loads.size(), 2);
+
+    QVERIFY(ParameterFile::load(standardFile));
+    ShootContainer* container = ShootContainer::instance();
+    if (behaviour == "zero")
+        container->setMultiShootBehaviorZero();
+    else if (behaviour == "angle")
+        container->setMultiShootBehaviorAngle();
+    else
+        container->setMultiShootBehaviorIndep();
+    container->SetMasterShoot(master);
+    container->Compute();
+
+    const int indices[] = {0, 2};
+    for (int i = 0; i < 2; ++i) {
+        const QJsonObject entry = loads[i].toObject();
+        Shoot* load = container->GetShoot(indices[i]);
+        QCOMPARE(entry.value("index").toInt(), indices[i]);
+        QCOMPARE(entry.value("title").toString(), load->title());
+        QCOMPARE(entry.value("shootAngle").toDouble(), load->shootAngle());
+        QCOMPARE(entry.value("zeroRange").toInt(), load->zeroRange());
+        QCOMPARE(entry.value("zeroRangeUnit").toInt(), load->zeroRangeUnit());
+        const QList<double> pointBlank = load->PointBlankRanges();
+        const QJsonArray sentBlank = entry.value("pointBlank").toArray();
+        QCOMPARE(sentBlank.size(), 5);
+        for (int k = 0; k < 5; ++k)
+            QCOMPARE(sentBlank[k].toDouble(), pointBlank[k]);
+        const QJsonArray trajectory = entry.value("trajectory").toArray();
+        QCOMPARE(trajectory.size(), Shoot::trajectorySeriesCount);
+        for (int series = 0; series < Shoot::trajectorySeriesCount; ++series) {
+            const QVector<double> expected = load->TrajectorySeries(series);
+            const QJsonArray sent = trajectory[series].toArray();
+            QCOMPARE(sent.size(), expected.size());
+            for (int k = 0; k < sent.size(); k += 97)
+                QCOMPARE(sent[k].toDouble(), expected[k]);
+        }
+        const QJsonArray cardSeries = entry.value("cardSeries").toArray();
+        QCOMPARE(cardSeries.size(), Shoot::cardSeriesCount);
+        for (int series = 0; series < Shoot::cardSeriesCount; ++series) {
+            const QVector<double> expected = load->CardSeries(series);
+            const QJsonArray sent = cardSeries[series].toArray();
+            QCOMPARE(sent.size(), expected.size());
+            for (int k = 0; k < sent.size(); ++k)
+                QCOMPARE(sent[k].toDouble(), expected[k]);
+        }
+        const QJsonObject card = entry.value("card").toObject();
+        QCOMPARE(card.value("columns").toArray().size(), 12);
+        const QJsonArray rows = card.value("rows").toArray();
+        QCOMPARE(rows.size(), load->CardSeries(2).size());
+        QCOMPARE(rows[0].toArray()[1].toDouble(), load->CardSeries(3)[0]); // drop (cm) of the first row
+    }
+    if (behaviour == "zero")
+        QCOMPARE(loads[0].toObject().value("zeroRangeUnit").toInt(), 1);
+}
+
+void TestCli::warningsGoToStandardErrorAndJson()
+{
+    const QString file = writeParameters("unreachable.vnt", [](Settings&, ShootContainer& container) {
+        Shoot* load = container.GetShoot(1);
+        load->setActive(true);
+        load->setOrigin("db");
+        load->setTitle("Far away");
+        load->setZeroRange(5000);
+        load->setZeroRangeUnit(0);
+    });
+    const Run result = run({"--format", "json", file});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.err.contains("Zeroing range not reachable for load : Far away"));
+    const QJsonArray warnings = QJsonDocument::fromJson(result.out).object().value("warnings").toArray();
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings[0].toString().startsWith("Zeroing range not reachable for load : Far away\n"));
+}
+
+void TestCli::malformedFileGivesDefaults()
+{
+    const QString path = filesDir.filePath("junk.vnt");
+    QFile junk(path);
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray("\x00\x01\xff[shoot]\n0\\active=true\n0\\weight=heavy\n=\n[[[\n", 40));
+    junk.close();
+    const Run result = run({"--format", "json", path});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(QJsonDocument::fromJson(result.out).isObject());
+}
+
+void TestCli::userStoreIsNeverTouched()
+{
+    const QString config = filesDir.filePath("cli-config");
+    run({standardFile});
+    QVERIFY(!QFileInfo::exists(config + "/Tarvanel"));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
