@@ -5,6 +5,10 @@
 #include "app/version.h"
 #include "ballistics/shoot.h"
 #include "loads/shootcontainer.h"
+#include "results/graphcontainer.h"
+#include "results/infopanel.h"
+#include "results/loadcolors.h"
+#include "results/rangecard.h"
 #include "settings/parameterfile.h"
 #include "settings/saver.h"
 #include "settings/settings.h"
@@ -71,12 +75,26 @@ MainWindow::MainWindow(QWidget* parent)
     ui->retranslateUi(this);
     applyWindowTitle();
 
-    // 7. The wind sock, drawn centred over the rose.
+    // 6. The graph.
+    graph = new GraphContainer;
+
+    // 7. The wind sock, drawn centred over the rose; the graph in its tab.
     windSockLabel = new QLabel;
     windSockLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     auto* roseLayout = new QHBoxLayout(ui->label_windRose);
     roseLayout->setContentsMargins(0, 0, 0, 0);
     roseLayout->addWidget(windSockLabel);
+    ui->horizontalLayout_graph->addWidget(graph);
+
+    // 8. A range card tab and an info panel per load.
+    for (int index = 0; index < ShootContainer::loadCount; ++index) {
+        auto* card = new RangeCard(index);
+        ui->tabWidget_results->addTab(card, LoadColors::icon(index), tr("Load ") + QString::number(index + 1));
+        rangeCards << card;
+        auto* panel = new InfoPanel(index);
+        ui->verticalLayout_infopanel->addWidget(panel);
+        infoPanels << panel;
+    }
 
     // 9. Version and build stamp.
     statusBar()->showMessage(
@@ -90,6 +108,7 @@ MainWindow::MainWindow(QWidget* parent)
     // 11. Connections.
     connectSettings();
     connectActions();
+    connectResults();
 
     // 12. Every stored setting flows into its widget.
     settings->initialize();
@@ -97,6 +116,7 @@ MainWindow::MainWindow(QWidget* parent)
     // 13. The loads come back as the last run left them; the first one takes part.
     ParameterFile::restoreLoads();
     container->GetShoot(0)->setActive(true);
+    graph->Prepare();
 }
 
 MainWindow::~MainWindow() = default;
@@ -227,6 +247,38 @@ void MainWindow::connectActions()
     connect(ui->actionSave_Paramters, &QAction::triggered, saver.get(), &Saver::save);
     connect(ui->actionLoad_parameters, &QAction::triggered, saver.get(), &Saver::load);
     connect(this, &MainWindow::recomputeRequested, container, &ShootContainer::Compute);
+}
+
+void MainWindow::connectResults()
+{
+    connect(ui->pushButton_graphSelect_Drop, &QPushButton::clicked, container, &ShootContainer::SetPlotTypeDrop);
+    connect(
+        ui->pushButton_graphSelect_Velocity, &QPushButton::clicked, container, &ShootContainer::SetPlotTypeVelocity);
+    connect(ui->pushButton_graphSelect_Energy, &QPushButton::clicked, container, &ShootContainer::SetPlotTypeEnergy);
+    connect(ui->pushButton_graphSelect_Drift, &QPushButton::clicked, container, &ShootContainer::SetPlotTypeDrift);
+    connect(ui->pushButton_graphSelect_TOF, &QPushButton::clicked, container, &ShootContainer::SetPlotTypeTime);
+    connect(ui->pushButton_graphSelect_Bend, &QPushButton::clicked, container, &ShootContainer::SetPlotTypeBend);
+    connect(ui->pushButton_compute, &QPushButton::released, container, &ShootContainer::Compute);
+    connect(container, &ShootContainer::ComputeStart, graph, &GraphContainer::Prepare);
+    connect(container, &ShootContainer::SendData, graph, &GraphContainer::UpdateGraph);
+    connect(container, &ShootContainer::ComputeEnd, graph, &GraphContainer::Plot);
+    connect(container, &ShootContainer::SendDRx, this, &MainWindow::updateInfoPanels);
+    connect(ui->pushButton_zoom, &QPushButton::toggled, graph, &GraphContainer::enableZoomMode);
+    connect(ui->pushButton_resetZoom, &QPushButton::clicked, graph, &GraphContainer::ZoomOut);
+    connect(container, &ShootContainer::sendCard, this, &MainWindow::populateCards);
+}
+
+void MainWindow::populateCards()
+{
+    qDebug().noquote() << "void MainWindow::populateCards()";
+    for (RangeCard* card : rangeCards)
+        card->populate();
+}
+
+void MainWindow::updateInfoPanels()
+{
+    for (InfoPanel* panel : infoPanels)
+        panel->UpdateLabel();
 }
 
 void MainWindow::switchScopeClick(int index)

@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+class GraphContainer;
+class InfoPanel;
 class QAction;
 class QActionGroup;
 class QCheckBox;
@@ -14,6 +16,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
 class QUrl;
+class RangeCard;
 class Saver;
 class Settings;
 class ShootContainer;
@@ -71,12 +74,15 @@ public slots:
     void setLanguage(QString i_languageString);
     void LaunchUserManual();
     bool OpenUserManual(QString lang);
+    void populateCards();
+    void updateInfoPanels();
 
 private:
     void applyWindowTitle();
     void clearChoiceLists();
     void connectSettings();
     void connectActions();
+    void connectResults();
 
     void bind(QSpinBox* box, void (Settings::*setter)(int), void (Settings::*changed)(int));
     void bind(QDoubleSpinBox* box, void (Settings::*setter)(double), void (Settings::*changed)(double));
@@ -87,6 +93,9 @@ private:
     Settings* settings = nullptr;
     ShootContainer* container = nullptr;
     std::unique_ptr<Saver> saver;
+    GraphContainer* graph = nullptr;
+    QList<RangeCard*> rangeCards;
+    QList<InfoPanel*> infoPanels;
     QLabel* windSockLabel = nullptr;
     QTranslator translator;
     QActionGroup* languageGroup = nullptr;

@@ -3,6 +3,9 @@
 // One window per process, as in the program: the test functions run in order on it.
 #include "app/mainwindow.h"
 #include "app/messages.h"
+#include "results/graphcontainer.h"
+#include "results/infopanel.h"
+#include "results/rangecard.h"
 #include "settings/settings.h"
 
 #include <QAction>
@@ -18,9 +21,11 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolBox>
 #include <QtTest>
+#include <qwt_plot.h>
 
 #include <memory>
 
@@ -51,6 +56,7 @@ private slots:
     void otherLanguageAnsweredYesRestarts();
     void userManualFallsBackToEnglish();
     void userManualWarnsWhenNothingOpens();
+    void computeFillsGraphPanelsAndCards();
     void firstStartFollowsSystemLocale();
 
 private:
@@ -730,6 +736,39 @@ void TestMainWindow::userManualWarnsWhenNothingOpens()
     QCOMPARE(warnings.first().first, QString("Warning"));
     QCOMPARE(warnings.first().second,
         QString("No reader found for pdf format. Please install a pdf reader to display user manual"));
+}
+
+void TestMainWindow::computeFillsGraphPanelsAndCards()
+{
+    auto* tabs = widget<QTabWidget>("tabWidget_results");
+    QCOMPARE(tabs->count(), 5);
+    QCOMPARE(tabs->tabText(1), QString("Load 1"));
+    QCOMPARE(tabs->tabText(4), QString("Load 4"));
+    QVERIFY(!tabs->tabIcon(2).isNull());
+
+    QTest::mouseClick(widget<QPushButton>("pushButton_compute"), Qt::LeftButton);
+    auto* graph = window->findChild<GraphContainer*>();
+    QVERIFY(graph);
+    QCOMPARE(graph->plotWidget()->itemList(QwtPlotItem::Rtti_PlotCurve).size(), 1);
+    QVERIFY(graph->curve(0).dataSize() > 100);
+
+    QList<RangeCard*> cards;
+    for (int tab = 1; tab <= 4; ++tab)
+        cards << qobject_cast<RangeCard*>(tabs->widget(tab));
+    QVERIFY(!cards.contains(nullptr));
+    QVERIFY(cards[0]->isEnabled());
+    QVERIFY(cards[0]->findChild<QTableWidget*>()->rowCount() > 5);
+    QVERIFY(!cards[1]->isEnabled());
+
+    QList<InfoPanel*> panels = window->findChildren<InfoPanel*>();
+    QCOMPARE(panels.size(), 4);
+    std::sort(panels.begin(), panels.end(), [](InfoPanel* a, InfoPanel* b) { return a->y() < b->y(); });
+    QVERIFY(panels[0]->findChild<QLabel*>("label_DTMvalue")->text() != QString("0.0 m"));
+    QCOMPARE(panels[1]->findChild<QLabel*>("label_DTMvalue")->text(), QString("0.0 m"));
+
+    // A plot button computes again and changes the graph's quantity.
+    QTest::mouseClick(widget<QPushButton>("pushButton_graphSelect_Velocity"), Qt::LeftButton);
+    QCOMPARE(graph->plotWidget()->axisTitle(QwtPlot::yLeft).text(), QString("Velocity (m/s)"));
 }
 
 // Run by CTest a second time with an Italian system locale and a store of its own.

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class Settings;
+class ShootContainer;
+
+namespace Ui {
+class InfoPanel;
+}
+
+// InfoPanel sums up one load slot in the load's colour: its name and, for its point-blank
+// sight setting, the maximum point-blank range and the near and far zero ranges, in metres or
+// yards with one decimal (0.0 for an inactive load).
+class InfoPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit InfoPanel(int index, QWidget* parent = nullptr);
+    ~InfoPanel() override;
+
+public slots:
+    void UpdateLabel();
+
+private:
+    std::unique_ptr<Ui::InfoPanel> ui;
+    int index;
+    Settings* settings;
+    ShootContainer* container;
+};
