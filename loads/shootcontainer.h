@@ -21,6 +21,17 @@ class ShootContainer : public QObject {
 public:
     static constexpr int loadCount = 4;
 
+    // What the graph shows (plotType()).
+    enum PlotType
+    {
+        Drop = 1,
+        Velocity = 2,
+        Energy = 3,
+        Time = 4,
+        Drift = 5,
+        Bend = 6,
+    };
+
     // The program's container with its four loads, created on first use and never destroyed.
     static ShootContainer* instance();
 

@@ -121,28 +121,28 @@ void GraphContainer::Prepare()
     QString leftTitle;
     bool bandShown = false;
     switch (container->plotType()) {
-    case Drop:
+    case ShootContainer::Drop:
         leftTitle = metric ? tr("Drop (cm)") : tr("Drop (inches)");
         if (angles)
             leftTitle = angleDisplay == 1 ? tr("Drop (moa)") : tr("Drop (mils)");
         bandShown = !angles;
         break;
-    case Velocity:
+    case ShootContainer::Velocity:
         leftTitle = metric ? tr("Velocity (m/s)") : tr("Velocity (f/s)");
         break;
-    case Energy:
+    case ShootContainer::Energy:
         leftTitle = metric ? tr("Energy (J)") : tr("Energy (ft.lbs)");
         break;
-    case Time:
+    case ShootContainer::Time:
         leftTitle = tr("Time of flight (s)");
         break;
-    case Drift:
+    case ShootContainer::Drift:
         leftTitle = metric ? tr("Drift (cm)") : tr("Drift (inches)");
         if (angles)
             leftTitle = angleDisplay == 1 ? tr("Drift (moa)") : tr("Drift (mils)");
         bandShown = !angles;
         break;
-    case Bend:
+    case ShootContainer::Bend:
         leftTitle = metric ? tr("Max Height (cm)") : tr("Max Height (inches)");
         bandShown = true;
         break;
