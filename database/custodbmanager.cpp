@@ -1,0 +1,99 @@
+#include "database/custodbmanager.h"
+
+#include "app/logwriter.h"
+#include "app/messages.h"
+#include "database/bulletdatabase.h"
+#include "database/custombulletmodel.h"
+#include "ui_custodbmanager.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QHeaderView>
+
+CustoDBManager::CustoDBManager(QWidget* parent)
+    : CustoDBManager(QCoreApplication::applicationDirPath(), parent)
+{
+}
+
+CustoDBManager::CustoDBManager(const QString& programDirectory, QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::CustoDBManager>())
+{
+    ui->setupUi(this);
+    log = std::make_unique<LogWriter>(programDirectory, QStringLiteral("log"));
+    log->write(QStringLiteral("CustoDBManager::CustoDBManager"));
+    database = std::make_unique<BulletDatabase>(QStringLiteral("CustoDBManager_conn"), programDirectory);
+    model = std::make_unique<CustomBulletModel>(database->connection());
+
+    connect(ui->pushButton_add, &QPushButton::clicked, this, &CustoDBManager::AddRecord);
+    connect(ui->pushButton_remove, &QPushButton::clicked, this, &CustoDBManager::DeleteRecord);
+    connect(ui->pushButton_close, &QPushButton::clicked, this, &QWidget::hide);
+
+    database->open(BulletDatabase::Custom);
+    model->setTable(QStringLiteral("bullets"));
+    model->select();
+    model->setEditStrategy(QSqlTableModel::OnFieldChange);
+
+    const QList<QPair<int, QString>> headers = {
+        {0, tr("ID")},
+        {1, tr("Manufacturer")},
+        {2, tr("Caliber")},
+        {3, tr("Description")},
+        {4, tr("BC")},
+        {7, tr("Lenght")},
+        {8, tr("Grains")},
+        {9, tr("Reference Number")},
+        {10, tr("Model")},
+    };
+    for (const auto& header : headers)
+        model->setHeaderData(header.first, Qt::Horizontal, header.second);
+    UpdateTable();
+}
+
+CustoDBManager::~CustoDBManager() = default;
+
+void CustoDBManager::UpdateTable()
+{
+    QTableView* table = ui->tableView_custo;
+    table->setModel(model.get());
+    table->resizeColumnsToContents();
+    table->setColumnWidth(3, 200);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->hideColumn(0);
+    table->hideColumn(5);
+    table->hideColumn(6);
+    table->sortByColumn(1, Qt::AscendingOrder);
+}
+
+void CustoDBManager::AddRecord()
+{
+    qDebug().noquote() << "CustoDBManager::AddRecord" << ui->lineEdit_desc->text();
+    BulletDatabase::CustomBullet bullet;
+    bullet.manufacturer = ui->lineEdit_man->text();
+    bullet.description = ui->lineEdit_desc->text();
+    bullet.caliberIn = ui->doubleSpinBox_cal->value();
+    bullet.BC = ui->doubleSpinBox_BC->value();
+    bullet.lengthIn = ui->doubleSpinBox_length->value();
+    bullet.weightGr = ui->spinBox_weight->value();
+    bullet.catalogueNumber = ui->lineEdit_catnum->text();
+    bullet.model = ui->comboBox_model->currentText();
+    if (!database->addCustomBullet(bullet)) {
+        Messages::warning(tr("Warning"),
+            tr("The bullet could not be added to the custom database %1:\n%2")
+                .arg(database->programDirectory() + BulletDatabase::relativeFileName(BulletDatabase::Custom),
+                    database->lastQueryErrorText()));
+    }
+    model->select();
+}
+
+void CustoDBManager::DeleteRecord()
+{
+    const QModelIndex current = ui->tableView_custo->currentIndex();
+    qDebug().noquote() << "CustoDBManager::DeleteRecord" << current.row();
+    if (!current.isValid())
+        return;
+    model->removeRow(current.row(), current.parent());
+    // A bullet entered twice leaves its twin: read the table again rather than trust the row.
+    model->select();
+}

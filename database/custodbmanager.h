@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class BulletDatabase;
+class CustomBulletModel;
+class LogWriter;
+
+namespace Ui {
+class CustoDBManager;
+}
+
+// CustoDBManager is the window in which the user adds bullets of their own to the custom
+// database ("/db/custom.db" in the program directory) and removes them. An added bullet has
+// one coefficient for every velocity (one band from 0 ft/s upward) and ID 0; the table shows
+// the database's rows at once, sorted by manufacturer. A bullet that the database refuses
+// (missing or read-only file) is reported in a warning.
+class CustoDBManager : public QWidget {
+    Q_OBJECT
+
+public:
+    // Database and log file under the program directory.
+    explicit CustoDBManager(QWidget* parent = nullptr);
+    // Database programDirectory + "/db/custom.db", log file programDirectory + "/log.txt".
+    explicit CustoDBManager(const QString& programDirectory, QWidget* parent = nullptr);
+    ~CustoDBManager() override;
+
+public slots:
+    void AddRecord();
+    void DeleteRecord();
+    void UpdateTable();
+
+private:
+    std::unique_ptr<Ui::CustoDBManager> ui;
+    std::unique_ptr<BulletDatabase> database;
+    // Declared after the database: the model's queries must be gone before the connection is.
+    std::unique_ptr<CustomBulletModel> model;
+    std::unique_ptr<LogWriter> log;
+};
