@@ -1,0 +1,110 @@
+#include "loads/paramtab.h"
+
+#include "ballistics/shoot.h"
+#include "database/dbselector.h"
+#include "loads/shootcontainer.h"
+#include "ui_paramtab.h"
+
+#include <QDebug>
+
+ParamTab::ParamTab(int index, DBselector* dbSelector, QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::ParamTab>())
+    , index(index)
+    , container(ShootContainer::instance())
+    , dbSelector(dbSelector)
+{
+    ui->setupUi(this);
+    // No selection at first, so that the first value the load sends always counts as a change.
+    for (QComboBox* list : {ui->comboBox_unitV0, ui->comboBox_unitCaliber, ui->comboBox_Model, ui->comboBox_unitLength,
+             ui->comboBox_unitWeight, ui->comboBox_unitZR})
+        list->setCurrentIndex(-1);
+
+    Shoot* load = container->GetShoot(index);
+
+    // The load sets the widgets.
+    connect(load, &Shoot::activeChanged, ui->checkBox_activated, &QCheckBox::setChecked);
+    connect(load, &Shoot::originChanged, this, &ParamTab::switchOrigin);
+    connect(load, &Shoot::muzzleVelocityChanged, ui->spinBox_V0, &QSpinBox::setValue);
+    connect(load, &Shoot::muzzleVelocityUnitChanged, ui->comboBox_unitV0, &QComboBox::setCurrentIndex);
+    connect(load, &Shoot::weightChanged, ui->spinBox_weight, &QDoubleSpinBox::setValue);
+    connect(load, &Shoot::weightUnitChanged, ui->comboBox_unitWeight, &QComboBox::setCurrentIndex);
+    connect(load, &Shoot::caliberChanged, ui->spinBox_caliber, &QDoubleSpinBox::setValue);
+    connect(load, &Shoot::caliberUnitChanged, ui->comboBox_unitCaliber, &QComboBox::setCurrentIndex);
+    connect(load, &Shoot::lengthChanged, ui->spinBox_length, &QDoubleSpinBox::setValue);
+    connect(load, &Shoot::lengthUnitChanged, ui->comboBox_unitLength, &QComboBox::setCurrentIndex);
+    connect(load, &Shoot::BCchanged, ui->spinBox_BC, &QDoubleSpinBox::setValue);
+    connect(load, &Shoot::gModelChanged, ui->comboBox_Model, &QComboBox::setCurrentIndex);
+    connect(load, &Shoot::zeroRangeChanged, ui->spinBox_ZR, &QSpinBox::setValue);
+    connect(load, &Shoot::zeroRangeUnitChanged, ui->comboBox_unitZR, &QComboBox::setCurrentIndex);
+    connect(load, &Shoot::noteChanged, ui->plainTextEdit_note, &QPlainTextEdit::setPlainText);
+
+    // The widgets call the load's setters.
+    const auto index_changed = qOverload<int>(&QComboBox::currentIndexChanged);
+    connect(ui->checkBox_activated, &QCheckBox::toggled, load, &Shoot::setActive);
+    connect(ui->spinBox_V0, qOverload<int>(&QSpinBox::valueChanged), load, &Shoot::setMuzzleVelocity);
+    connect(ui->comboBox_unitV0, index_changed, load, &Shoot::setMuzzleVelocityUnit);
+    connect(ui->spinBox_weight, qOverload<double>(&QDoubleSpinBox::valueChanged), load, &Shoot::setWeight);
+    connect(ui->comboBox_unitWeight, index_changed, load, &Shoot::setWeightUnit);
+    connect(ui->spinBox_caliber, qOverload<double>(&QDoubleSpinBox::valueChanged), load, &Shoot::setCaliber);
+    connect(ui->comboBox_unitCaliber, index_changed, load, &Shoot::setCaliberUnit);
+    connect(ui->spinBox_length, qOverload<double>(&QDoubleSpinBox::valueChanged), load, &Shoot::setLength);
+    connect(ui->comboBox_unitLength, index_changed, load, &Shoot::setLengthUnit);
+    connect(ui->spinBox_BC, qOverload<double>(&QDoubleSpinBox::valueChanged), load, &Shoot::setBC);
+    connect(ui->comboBox_Model, index_changed, load, &Shoot::setGModel);
+    connect(ui->spinBox_ZR, qOverload<int>(&QSpinBox::valueChanged), load, &Shoot::setZeroRange);
+    connect(ui->comboBox_unitZR, index_changed, load, &Shoot::setZeroRangeUnit);
+    connect(ui->comboBox_unitV0, &QComboBox::currentTextChanged, load, &Shoot::setMuzzleVelocityUnitStr);
+    connect(ui->comboBox_unitWeight, &QComboBox::currentTextChanged, load, &Shoot::setWeightUnitStr);
+    connect(ui->comboBox_unitCaliber, &QComboBox::currentTextChanged, load, &Shoot::setCaliberUnitStr);
+    connect(ui->comboBox_unitLength, &QComboBox::currentTextChanged, load, &Shoot::setLengthUnitStr);
+    connect(ui->comboBox_Model, &QComboBox::currentTextChanged, load, &Shoot::setGModelStr);
+    connect(ui->comboBox_unitZR, &QComboBox::currentTextChanged, load, &Shoot::setZeroRangeUnitStr);
+}
+
+ParamTab::~ParamTab() = default;
+
+void ParamTab::switchOrigin(QString origin)
+{
+    const QList<QWidget*> bulletFields = {ui->spinBox_BC, ui->spinBox_weight, ui->comboBox_unitWeight,
+        ui->comboBox_Model, ui->spinBox_caliber, ui->comboBox_unitCaliber};
+    if (origin == "manual") {
+        for (QWidget* field : bulletFields)
+            field->setEnabled(true);
+        ui->spinBox_length->setEnabled(true);
+        ui->comboBox_unitLength->setEnabled(true);
+    } else if (origin == "db") {
+        for (QWidget* field : bulletFields)
+            field->setEnabled(false);
+    }
+}
+
+void ParamTab::on_pushButton_selectFromDB_clicked()
+{
+    qDebug().noquote() << "void ParamTab::on_pushButton_selectFromDB_clicked()" << index;
+    if (dbSelector)
+        dbSelector->ProcessRequestBulletDB(index);
+}
+
+void ParamTab::on_pushButton_setManual_clicked()
+{
+    qDebug().noquote() << "void ParamTab::on_pushButton_setManual_clicked()" << index;
+    container->ProcessShootManual(index);
+}
+
+void ParamTab::on_plainTextEdit_note_textChanged()
+{
+    container->GetShoot(index)->setNote(ui->plainTextEdit_note->toPlainText());
+}
+
+void ParamTab::disableZeroRange()
+{
+    ui->spinBox_ZR->setEnabled(false);
+    ui->comboBox_unitZR->setEnabled(false);
+}
+
+void ParamTab::enableZeroRange()
+{
+    ui->spinBox_ZR->setEnabled(true);
+    ui->comboBox_unitZR->setEnabled(true);
+}

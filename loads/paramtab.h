@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class DBselector;
+class ShootContainer;
+
+namespace Ui {
+class ParamTab;
+}
+
+// ParamTab edits one load: its active flag, muzzle velocity, calibre, ballistic coefficient and
+// drag model, length, weight, zero range and note, kept in step with the load both ways. A load
+// taken from the bullet database has its bullet fields greyed (the length stays editable:
+// the databases carry none); "Set parameters manualy" makes it a hand-typed load again.
+class ParamTab : public QWidget {
+    Q_OBJECT
+
+public:
+    ParamTab(int index, DBselector* dbSelector, QWidget* parent = nullptr);
+    ~ParamTab() override;
+
+    // The zero range is editable only where the multi-load behaviour uses it.
+    void disableZeroRange();
+    void enableZeroRange();
+
+public slots:
+    void switchOrigin(QString origin);
+    void on_pushButton_selectFromDB_clicked();
+    void on_pushButton_setManual_clicked();
+    void on_plainTextEdit_note_textChanged();
+
+private:
+    std::unique_ptr<Ui::ParamTab> ui;
+    int index;
+    ShootContainer* container;
+    DBselector* dbSelector;
+};
