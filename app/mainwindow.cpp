@@ -4,6 +4,10 @@
 #include "app/resources.h"
 #include "app/version.h"
 #include "ballistics/shoot.h"
+#include "database/custodbmanager.h"
+#include "database/dbselector.h"
+#include "loads/masterselector.h"
+#include "loads/paramtab.h"
 #include "loads/shootcontainer.h"
 #include "results/graphcontainer.h"
 #include "results/infopanel.h"
@@ -34,6 +38,11 @@ constexpr int statusMessageMs = 5000;
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
+    : MainWindow(QCoreApplication::applicationDirPath(), parent)
+{
+}
+
+MainWindow::MainWindow(const QString& programDirectory, QWidget* parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
@@ -75,8 +84,11 @@ MainWindow::MainWindow(QWidget* parent)
     ui->retranslateUi(this);
     applyWindowTitle();
 
-    // 6. The graph.
+    // 6. The graph and the dialogs the window keeps.
     graph = new GraphContainer;
+    masterSelector = std::make_unique<MasterSelector>();
+    dbSelector = std::make_unique<DBselector>(programDirectory);
+    custoDBManager = std::make_unique<CustoDBManager>(programDirectory);
 
     // 7. The wind sock, drawn centred over the rose; the graph in its tab.
     windSockLabel = new QLabel;
@@ -86,8 +98,12 @@ MainWindow::MainWindow(QWidget* parent)
     roseLayout->addWidget(windSockLabel);
     ui->horizontalLayout_graph->addWidget(graph);
 
-    // 8. A range card tab and an info panel per load.
+    // 8. Per load: its editor page in the tool box, its range card tab and its info panel.
     for (int index = 0; index < ShootContainer::loadCount; ++index) {
+        auto* tab = new ParamTab(index, dbSelector.get());
+        ui->toolBox_params->addItem(tab, LoadColors::icon(index), tr("Load ") + QString::number(index + 1));
+        paramTabs << tab;
+        connect(container->GetShoot(index), &Shoot::titleChanged, this, &MainWindow::setShootTabTitle);
         auto* card = new RangeCard(index);
         ui->tabWidget_results->addTab(card, LoadColors::icon(index), tr("Load ") + QString::number(index + 1));
         rangeCards << card;
@@ -246,6 +262,7 @@ void MainWindow::connectActions()
     connect(ui->actionHelp, &QAction::triggered, this, &MainWindow::LaunchUserManual);
     connect(ui->actionSave_Paramters, &QAction::triggered, saver.get(), &Saver::save);
     connect(ui->actionLoad_parameters, &QAction::triggered, saver.get(), &Saver::load);
+    connect(ui->actionManage_custom_db, &QAction::triggered, custoDBManager.get(), &QWidget::show);
     connect(this, &MainWindow::recomputeRequested, container, &ShootContainer::Compute);
 }
 
@@ -262,10 +279,46 @@ void MainWindow::connectResults()
     connect(container, &ShootContainer::ComputeStart, graph, &GraphContainer::Prepare);
     connect(container, &ShootContainer::SendData, graph, &GraphContainer::UpdateGraph);
     connect(container, &ShootContainer::ComputeEnd, graph, &GraphContainer::Plot);
+    connect(ui->comboBox_multi_shoot_behavior, qOverload<int>(&QComboBox::currentIndexChanged), this,
+        &MainWindow::switchMultiShootBehavior);
+    connect(container, &ShootContainer::SendMultiShootBehavior, this, &MainWindow::SetMultiShootState);
     connect(container, &ShootContainer::SendDRx, this, &MainWindow::updateInfoPanels);
     connect(ui->pushButton_zoom, &QPushButton::toggled, graph, &GraphContainer::enableZoomMode);
     connect(ui->pushButton_resetZoom, &QPushButton::clicked, graph, &GraphContainer::ZoomOut);
     connect(container, &ShootContainer::sendCard, this, &MainWindow::populateCards);
+}
+
+void MainWindow::switchMultiShootBehavior(int index)
+{
+    qDebug().noquote() << "void MainWindow::switchMultiShootBehavior(int)" << index;
+    if (index == 0) {
+        container->setMultiShootBehaviorIndep();
+        return;
+    }
+    if (index == 1)
+        container->setMultiShootBehaviorZero();
+    else
+        container->setMultiShootBehaviorAngle();
+    masterSelector->start();
+}
+
+void MainWindow::SetMultiShootState(QString i_behavior, int i_masterIndex)
+{
+    qDebug().noquote() << "void MainWindow::SetMultiShootState(QString, int)" << i_behavior << i_masterIndex;
+    if (i_behavior == "indep") {
+        for (ParamTab* tab : paramTabs)
+            tab->enableZeroRange();
+        return;
+    }
+    for (ParamTab* tab : paramTabs)
+        tab->disableZeroRange();
+    if (i_masterIndex >= 0 && i_masterIndex < paramTabs.size())
+        paramTabs[i_masterIndex]->enableZeroRange();
+}
+
+void MainWindow::setShootTabTitle(int id, QString title)
+{
+    ui->toolBox_params->setItemText(ui->toolBox_params->count() + id - ShootContainer::loadCount, title);
 }
 
 void MainWindow::populateCards()

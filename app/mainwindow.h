@@ -6,8 +6,12 @@
 #include <functional>
 #include <memory>
 
+class CustoDBManager;
+class DBselector;
 class GraphContainer;
 class InfoPanel;
+class MasterSelector;
+class ParamTab;
 class QAction;
 class QActionGroup;
 class QCheckBox;
@@ -43,6 +47,9 @@ public:
     using Restarter = std::function<void()>;
 
     explicit MainWindow(QWidget* parent = nullptr);
+    // The bullet databases under programDirectory + "/db" and the database windows' log in
+    // programDirectory (by default the executable's folder).
+    explicit MainWindow(const QString& programDirectory, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Asks a Yes/No question; true for Yes. By default a question box over the window.
@@ -74,6 +81,9 @@ public slots:
     void setLanguage(QString i_languageString);
     void LaunchUserManual();
     bool OpenUserManual(QString lang);
+    void switchMultiShootBehavior(int index);
+    void SetMultiShootState(QString i_behavior, int i_masterIndex);
+    void setShootTabTitle(int id, QString title);
     void populateCards();
     void updateInfoPanels();
 
@@ -94,7 +104,11 @@ private:
     ShootContainer* container = nullptr;
     std::unique_ptr<Saver> saver;
     GraphContainer* graph = nullptr;
+    std::unique_ptr<MasterSelector> masterSelector;
+    std::unique_ptr<DBselector> dbSelector;
+    std::unique_ptr<CustoDBManager> custoDBManager;
     QList<RangeCard*> rangeCards;
+    QList<ParamTab*> paramTabs;
     QList<InfoPanel*> infoPanels;
     QLabel* windSockLabel = nullptr;
     QTranslator translator;

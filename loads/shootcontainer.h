@@ -22,8 +22,7 @@ public:
     static constexpr int loadCount = 4;
 
     // What the graph shows (plotType()).
-    enum PlotType
-    {
+    enum PlotType {
         Drop = 1,
         Velocity = 2,
         Energy = 3,

@@ -71,6 +71,7 @@ private:
     static void setWidgetValue(QWidget* widget, const QVariant& value);
     static QVariant widgetValue(QWidget* widget);
 
+    QTemporaryDir programDir;
     std::unique_ptr<MainWindow> window;
     Settings* settings = nullptr;
     QList<QPair<QString, QString>> warnings;
@@ -91,7 +92,12 @@ void TestMainWindow::initTestCase()
     QVERIFY(QSettings().allKeys().isEmpty());
 
     Messages::setWarningSink([this](const QString& title, const QString& text) { warnings.append({title, text}); });
-    window = std::make_unique<MainWindow>();
+    // The window's databases are copies, and its log goes beside them.
+    QVERIFY(QDir(programDir.path()).mkdir("db"));
+    const QDir shipped(QCoreApplication::applicationDirPath() + "/db");
+    for (const QString& name : shipped.entryList({"*.db"}, QDir::Files))
+        QVERIFY(QFile::copy(shipped.filePath(name), programDir.filePath("db/" + name)));
+    window = std::make_unique<MainWindow>(programDir.path());
     window->setQuestionAsker([this](const QString&, const QString&) {
         ++questions;
         return answer;

@@ -2,6 +2,340 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CustoDBManager</name>
+    <message>
+        <location filename="../../forms/custodbmanager.ui" line="+14"/>
+        <source>Manage custom database</source>
+        <translation>Gérer la base personnelle</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location filename="../../database/custodbmanager.cpp" line="+39"/>
+        <source>Manufacturer</source>
+        <translation>Fabricant</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location filename="../../database/custodbmanager.cpp" line="+2"/>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location filename="../../database/custodbmanager.cpp" line="-1"/>
+        <source>Caliber</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location filename="../../database/custodbmanager.cpp" line="+3"/>
+        <source>Lenght</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location filename="../../database/custodbmanager.cpp" line="+1"/>
+        <source>Grains</source>
+        <translation>Grains</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location filename="../../database/custodbmanager.cpp" line="-2"/>
+        <source>BC</source>
+        <translation>CB</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location filename="../../database/custodbmanager.cpp" line="+3"/>
+        <source>Reference Number</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location filename="../../database/custodbmanager.cpp" line="+1"/>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Add to Custom
+Database</source>
+        <translation>Ajouter à la
+base personnelle</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Remove selected from
+Custom Database</source>
+        <translation>Retirer la sélection de
+la base personnelle</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location filename="../../database/custodbmanager.cpp" line="-8"/>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The bullet could not be added to the custom database %1:
+%2</source>
+        <translation>Le projectile n&apos;a pas pu être ajouté à la base personnelle %1 :
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CustomBulletModel</name>
+    <message>
+        <location filename="../../database/custombulletmodel.cpp" line="+24"/>
+        <source>No values to identify the row</source>
+        <translation>Aucune valeur pour identifier la ligne</translation>
+    </message>
+</context>
+<context>
+    <name>DBselector</name>
+    <message>
+        <location filename="../../forms/dbselector.ui" line="+14"/>
+        <source>Bullet Selection</source>
+        <translation>Choix du projectile</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Database</source>
+        <translation>Base de données</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Centerfire</source>
+        <translation>Percussion centrale</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rimfire</source>
+        <translation>Percussion annulaire</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Airgun Pellets</source>
+        <translation>Plombs d&apos;air comprimé</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Custom</source>
+        <translation>Personnelle</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location filename="../../database/dbselector.cpp" line="+75"/>
+        <source>Manufacturer</source>
+        <translation>Fabricant</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location filename="../../database/dbselector.cpp" line="+0"/>
+        <source>Caliber</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location filename="../../database/dbselector.cpp" line="+0"/>
+        <source>Grains</source>
+        <translation>Grains</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Filter</source>
+        <translation>Filtrer</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Selected bullet Ballistic coeficient(s) :</source>
+        <translation>Coefficient(s) balistique(s) du projectile choisi :</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../../database/dbselector.cpp" line="+0"/>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reference Number</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Ballistic Coeficient</source>
+        <translation>Coefficient balistique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>From FPS</source>
+        <translation>De (fps)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To FPS</source>
+        <translation>À (fps)</translation>
+    </message>
+</context>
+<context>
+    <name>GraphContainer</name>
+    <message>
+        <location filename="../../forms/graphcontainer.ui" line="+14"/>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <location filename="../../results/graphcontainer.cpp" line="+61"/>
+        <location line="+45"/>
+        <source>Distance (m)</source>
+        <translation>Distance (m)</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+63"/>
+        <source>Drop (cm)</source>
+        <translation>Chute (cm)</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <source>Distance (yd.)</source>
+        <translation>Distance (yd)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Killzone: </source>
+        <translation>Zone vitale : </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Drop (inches)</source>
+        <translation>Chute (pouces)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drop (moa)</source>
+        <translation>Chute (MOA)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Drop (mils)</source>
+        <translation>Chute (mils)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Velocity (m/s)</source>
+        <translation>Vitesse (m/s)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Velocity (f/s)</source>
+        <translation>Vitesse (f/s)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Energy (J)</source>
+        <translation>Énergie (J)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Energy (ft.lbs)</source>
+        <translation>Énergie (ft.lbs)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Time of flight (s)</source>
+        <translation>Temps de vol (s)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Drift (cm)</source>
+        <translation>Dérive (cm)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Drift (inches)</source>
+        <translation>Dérive (pouces)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drift (moa)</source>
+        <translation>Dérive (MOA)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Drift (mils)</source>
+        <translation>Dérive (mils)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Max Height (cm)</source>
+        <translation>Flèche (cm)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Max Height (inches)</source>
+        <translation>Flèche (pouces)</translation>
+    </message>
+</context>
+<context>
+    <name>InfoPanel</name>
+    <message>
+        <location filename="../../forms/infopanel.ui" line="+20"/>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>MPBR:</source>
+        <translation>PBR max :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>NZR:</source>
+        <translation>Zéro proche :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>FZR:</source>
+        <translation>Zéro lointain :</translation>
+    </message>
+    <message>
+        <location filename="../../results/infopanel.cpp" line="+19"/>
+        <source>Load</source>
+        <translation>Charge</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../../forms/mainwindow.ui" line="+14"/>
@@ -356,7 +690,13 @@
         <translation>À propos</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="+321"/>
+        <location filename="../../app/mainwindow.cpp" line="+104"/>
+        <location line="+4"/>
+        <source>Load </source>
+        <translation>Charge </translation>
+    </message>
+    <message>
+        <location line="+318"/>
         <source>Restart interface ?</source>
         <translation>Redémarrer l&apos;interface ?</translation>
     </message>
@@ -378,6 +718,76 @@ Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</trans
         <location line="+0"/>
         <source>No reader found for pdf format. Please install a pdf reader to display user manual</source>
         <translation>Aucun lecteur PDF trouvé. Veuillez installer un lecteur PDF pour afficher le manuel d&apos;utilisation</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSelector</name>
+    <message>
+        <location filename="../../loads/masterselector.cpp" line="+25"/>
+        <source>Master Shoot Selection</source>
+        <translation>Choix de la charge de référence</translation>
+    </message>
+</context>
+<context>
+    <name>ParamTab</name>
+    <message>
+        <location filename="../../forms/paramtab.ui" line="+14"/>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Muzzle Velocity</source>
+        <translation>Vitesse initiale</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Caliber</source>
+        <translation>Calibre</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Ballistic Coefficient</source>
+        <translation>Coefficient balistique</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Zero range</source>
+        <translation>Distance de réglage</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Set parameters
+manualy</source>
+        <translation>Saisir les
+paramètres</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Select from 
+bullet database</source>
+        <translation>Choisir dans la
+base de projectiles</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Note</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -412,7 +822,7 @@ Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</trans
 <context>
     <name>RangeCard</name>
     <message>
-        <location filename="../../results/cardlayout.cpp" line="+27"/>
+        <location filename="../../results/cardlayout.cpp" line="+25"/>
         <source>Range (m)</source>
         <translation>Distance (m)</translation>
     </message>
@@ -442,7 +852,7 @@ Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</trans
         <translation>Chute (mils)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Drop (clicks)</source>
         <translation>Chute (clics)</translation>
     </message>
@@ -496,6 +906,86 @@ Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</trans
         <source>Time of flight (s)</source>
         <translation>Temps de vol (s)</translation>
     </message>
+    <message>
+        <location filename="../../forms/rangecard.ui" line="+17"/>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Export To Clipboard</source>
+        <translation>Copier dans le presse-papiers</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Print Range Card</source>
+        <translation>Imprimer la table</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Export As PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>Range</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drop</source>
+        <translation>Chute</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drop MOA</source>
+        <translation>Chute MOA</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drop Clicks</source>
+        <translation>Chute clics</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drift</source>
+        <translation>Dérive</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drift MOA</source>
+        <translation>Dérive MOA</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drift Clicks</source>
+        <translation>Dérive clics</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Velocity</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Energy</source>
+        <translation>Énergie</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Time of flight</source>
+        <translation>Temps de vol</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drop mils</source>
+        <translation>Chute mils</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drift mils</source>
+        <translation>Dérive mils</translation>
+    </message>
 </context>
 <context>
     <name>Saver</name>
@@ -547,7 +1037,7 @@ Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</trans
         <translation>Les paramètres n&apos;ont pas pu être préparés.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>The file does not exist.</source>
         <translation>Le fichier n&apos;existe pas.</translation>
     </message>

@@ -2,6 +2,340 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>CustoDBManager</name>
+    <message>
+        <location filename="../../forms/custodbmanager.ui" line="+14"/>
+        <source>Manage custom database</source>
+        <translation>Gestisci il database personale</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location filename="../../database/custodbmanager.cpp" line="+39"/>
+        <source>Manufacturer</source>
+        <translation>Produttore</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location filename="../../database/custodbmanager.cpp" line="+2"/>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location filename="../../database/custodbmanager.cpp" line="-1"/>
+        <source>Caliber</source>
+        <translation>Calibro</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location filename="../../database/custodbmanager.cpp" line="+3"/>
+        <source>Lenght</source>
+        <translation>Lunghezza</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location filename="../../database/custodbmanager.cpp" line="+1"/>
+        <source>Grains</source>
+        <translation>Grani</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location filename="../../database/custodbmanager.cpp" line="-2"/>
+        <source>BC</source>
+        <translation>BC</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location filename="../../database/custodbmanager.cpp" line="+3"/>
+        <source>Reference Number</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location filename="../../database/custodbmanager.cpp" line="+1"/>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Add to Custom
+Database</source>
+        <translation>Aggiungi al
+database personale</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Remove selected from
+Custom Database</source>
+        <translation>Rimuovi la selezione dal
+database personale</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <location filename="../../database/custodbmanager.cpp" line="-8"/>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The bullet could not be added to the custom database %1:
+%2</source>
+        <translation>Non è stato possibile aggiungere la palla al database personale %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CustomBulletModel</name>
+    <message>
+        <location filename="../../database/custombulletmodel.cpp" line="+24"/>
+        <source>No values to identify the row</source>
+        <translation>Nessun valore per identificare la riga</translation>
+    </message>
+</context>
+<context>
+    <name>DBselector</name>
+    <message>
+        <location filename="../../forms/dbselector.ui" line="+14"/>
+        <source>Bullet Selection</source>
+        <translation>Scelta della palla</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Database</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Centerfire</source>
+        <translation>Percussione centrale</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Rimfire</source>
+        <translation>Percussione anulare</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Airgun Pellets</source>
+        <translation>Pallini ad aria compressa</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Custom</source>
+        <translation>Personale</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location filename="../../database/dbselector.cpp" line="+75"/>
+        <source>Manufacturer</source>
+        <translation>Produttore</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location filename="../../database/dbselector.cpp" line="+0"/>
+        <source>Caliber</source>
+        <translation>Calibro</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <location filename="../../database/dbselector.cpp" line="+0"/>
+        <source>Grains</source>
+        <translation>Grani</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Filter</source>
+        <translation>Filtra</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Selected bullet Ballistic coeficient(s) :</source>
+        <translation>Coefficiente/i balistico/i della palla scelta:</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Select</source>
+        <translation>Scegli</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location filename="../../database/dbselector.cpp" line="+0"/>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Length</source>
+        <translation>Lunghezza</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reference Number</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Ballistic Coeficient</source>
+        <translation>Coefficiente balistico</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>From FPS</source>
+        <translation>Da (fps)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To FPS</source>
+        <translation>A (fps)</translation>
+    </message>
+</context>
+<context>
+    <name>GraphContainer</name>
+    <message>
+        <location filename="../../forms/graphcontainer.ui" line="+14"/>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <location filename="../../results/graphcontainer.cpp" line="+61"/>
+        <location line="+45"/>
+        <source>Distance (m)</source>
+        <translation>Distanza (m)</translation>
+    </message>
+    <message>
+        <location line="-44"/>
+        <location line="+63"/>
+        <source>Drop (cm)</source>
+        <translation>Caduta (cm)</translation>
+    </message>
+    <message>
+        <location line="-19"/>
+        <source>Distance (yd.)</source>
+        <translation>Distanza (yd)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Killzone: </source>
+        <translation>Zona vitale: </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Drop (inches)</source>
+        <translation>Caduta (pollici)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drop (moa)</source>
+        <translation>Caduta (MOA)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Drop (mils)</source>
+        <translation>Caduta (mil)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Velocity (m/s)</source>
+        <translation>Velocità (m/s)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Velocity (f/s)</source>
+        <translation>Velocità (f/s)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Energy (J)</source>
+        <translation>Energia (J)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Energy (ft.lbs)</source>
+        <translation>Energia (ft.lbs)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Time of flight (s)</source>
+        <translation>Tempo di volo (s)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Drift (cm)</source>
+        <translation>Deriva (cm)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Drift (inches)</source>
+        <translation>Deriva (pollici)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drift (moa)</source>
+        <translation>Deriva (MOA)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Drift (mils)</source>
+        <translation>Deriva (mil)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Max Height (cm)</source>
+        <translation>Freccia (cm)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Max Height (inches)</source>
+        <translation>Freccia (pollici)</translation>
+    </message>
+</context>
+<context>
+    <name>InfoPanel</name>
+    <message>
+        <location filename="../../forms/infopanel.ui" line="+20"/>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>MPBR:</source>
+        <translation>PBR max:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>NZR:</source>
+        <translation>Zero vicino:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>FZR:</source>
+        <translation>Zero lontano:</translation>
+    </message>
+    <message>
+        <location filename="../../results/infopanel.cpp" line="+19"/>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../../forms/mainwindow.ui" line="+14"/>
@@ -356,7 +690,13 @@
         <translation>Informazioni</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="+321"/>
+        <location filename="../../app/mainwindow.cpp" line="+104"/>
+        <location line="+4"/>
+        <source>Load </source>
+        <translation>Carica </translation>
+    </message>
+    <message>
+        <location line="+318"/>
         <source>Restart interface ?</source>
         <translation>Riavviare l&apos;interfaccia?</translation>
     </message>
@@ -378,6 +718,76 @@ Altrimenti la nuova lingua sarà applicata al prossimo avvio di Vanto.</translat
         <location line="+0"/>
         <source>No reader found for pdf format. Please install a pdf reader to display user manual</source>
         <translation>Nessun lettore PDF trovato. Installare un lettore PDF per visualizzare il manuale utente</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSelector</name>
+    <message>
+        <location filename="../../loads/masterselector.cpp" line="+25"/>
+        <source>Master Shoot Selection</source>
+        <translation>Scelta della carica di riferimento</translation>
+    </message>
+</context>
+<context>
+    <name>ParamTab</name>
+    <message>
+        <location filename="../../forms/paramtab.ui" line="+14"/>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Active</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Muzzle Velocity</source>
+        <translation>Velocità alla bocca</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Caliber</source>
+        <translation>Calibro</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Ballistic Coefficient</source>
+        <translation>Coefficiente balistico</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Length</source>
+        <translation>Lunghezza</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Zero range</source>
+        <translation>Distanza di azzeramento</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Set parameters
+manualy</source>
+        <translation>Inserisci i
+parametri</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Select from 
+bullet database</source>
+        <translation>Scegli dal
+database delle palle</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Note</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -412,7 +822,7 @@ Altrimenti la nuova lingua sarà applicata al prossimo avvio di Vanto.</translat
 <context>
     <name>RangeCard</name>
     <message>
-        <location filename="../../results/cardlayout.cpp" line="+27"/>
+        <location filename="../../results/cardlayout.cpp" line="+25"/>
         <source>Range (m)</source>
         <translation>Distanza (m)</translation>
     </message>
@@ -442,7 +852,7 @@ Altrimenti la nuova lingua sarà applicata al prossimo avvio di Vanto.</translat
         <translation>Caduta (mil)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Drop (clicks)</source>
         <translation>Caduta (click)</translation>
     </message>
@@ -496,6 +906,86 @@ Altrimenti la nuova lingua sarà applicata al prossimo avvio di Vanto.</translat
         <source>Time of flight (s)</source>
         <translation>Tempo di volo (s)</translation>
     </message>
+    <message>
+        <location filename="../../forms/rangecard.ui" line="+17"/>
+        <source>Form</source>
+        <translation>Modulo</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Export To Clipboard</source>
+        <translation>Copia negli appunti</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Print Range Card</source>
+        <translation>Stampa la tabella</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Export As PDF</source>
+        <translation>Esporta in PDF</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>Range</source>
+        <translation>Distanza</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drop</source>
+        <translation>Caduta</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drop MOA</source>
+        <translation>Caduta MOA</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drop Clicks</source>
+        <translation>Caduta click</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drift</source>
+        <translation>Deriva</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drift MOA</source>
+        <translation>Deriva MOA</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drift Clicks</source>
+        <translation>Deriva click</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Velocity</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Energy</source>
+        <translation>Energia</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Time of flight</source>
+        <translation>Tempo di volo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drop mils</source>
+        <translation>Caduta mil</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drift mils</source>
+        <translation>Deriva mil</translation>
+    </message>
 </context>
 <context>
     <name>Saver</name>
@@ -547,7 +1037,7 @@ Altrimenti la nuova lingua sarà applicata al prossimo avvio di Vanto.</translat
         <translation>Non è stato possibile preparare i parametri.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>The file does not exist.</source>
         <translation>Il file non esiste.</translation>
     </message>

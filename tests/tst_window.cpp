@@ -1,0 +1,319 @@
+// The assembled window with its loads and results, on a store of its own: computing, plot
+// buttons, units and angle display, the multi-load behaviours with the master selector, load
+// titles, a restart on the same store, and an unreachable zero range among other loads.
+#include "app/mainwindow.h"
+#include "app/messages.h"
+#include "ballistics/shoot.h"
+#include "loads/masterselector.h"
+#include "loads/paramtab.h"
+#include "loads/shootcontainer.h"
+#include "results/graphcontainer.h"
+#include "results/infopanel.h"
+#include "results/rangecard.h"
+#include "settings/settings.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolBox>
+#include <QtTest>
+#include <qwt_plot.h>
+
+#include <memory>
+
+namespace {
+
+// Set in the environment of the copy of this test that plays the restarted program.
+const char restartedVariable[] = "VANTO_TEST_RESTARTED";
+
+} // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void restartedProgramShowsTheSameState();
+    void plotButtonsRecomputeAndRetitle();
+    void unitSwitchRecomputes();
+    void moaChangesOnlyDropAndDrift();
+    void sameZeroRangeWithMasterTwo();
+    void cancelledMasterSelectorChangesNoTab();
+    void renamingALoadRenamesItsPageOnly();
+    void unreachableZeroRangeWarnsOnce();
+    void restartOnTheSameStore();
+
+private:
+    template <typename T> T* widget(const QString& name) const
+    {
+        T* found = window->findChild<T*>(name);
+        if (!found)
+            qFatal("no widget %s", qPrintable(name));
+        return found;
+    }
+    MasterSelector* masterSelector() const;
+    QList<ParamTab*> paramTabs() const;
+    QString panelText(int index, const char* label) const;
+
+    bool restarted = false;
+    QTemporaryDir programDir;
+    std::unique_ptr<MainWindow> window;
+    ShootContainer* container = nullptr;
+    Settings* settings = nullptr;
+    QStringList warnings;
+};
+
+void TestWindow::initTestCase()
+{
+    QLoggingCategory::setFilterRules("default.debug=false");
+    QCoreApplication::setOrganizationName("Tarvanel");
+    QCoreApplication::setApplicationName("Vanto4");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
+    QVERIFY(QSettings().fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+    restarted = qEnvironmentVariableIsSet(restartedVariable);
+    if (!restarted)
+        QVERIFY(QSettings().allKeys().isEmpty());
+
+    Messages::setWarningSink([this](const QString&, const QString& text) { warnings << text; });
+    QVERIFY(QDir(programDir.path()).mkdir("db"));
+    const QDir shipped(QCoreApplication::applicationDirPath() + "/db");
+    for (const QString& name : shipped.entryList({"*.db"}, QDir::Files))
+        QVERIFY(QFile::copy(shipped.filePath(name), programDir.filePath("db/" + name)));
+    window = std::make_unique<MainWindow>(programDir.path());
+    window->resize(1280, 800);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    container = ShootContainer::instance();
+    settings = Settings::instance();
+}
+
+void TestWindow::cleanupTestCase()
+{
+    window.reset();
+    Messages::setWarningSink({});
+}
+
+MasterSelector* TestWindow::masterSelector() const
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* selector = qobject_cast<MasterSelector*>(top))
+            return selector;
+    return nullptr;
+}
+
+QList<ParamTab*> TestWindow::paramTabs() const
+{
+    QList<ParamTab*> tabs;
+    auto* toolBox = widget<QToolBox>("toolBox_params");
+    for (int page = 3; page < toolBox->count(); ++page)
+        tabs << qobject_cast<ParamTab*>(toolBox->widget(page));
+    return tabs;
+}
+
+QString TestWindow::panelText(int index, const char* label) const
+{
+    QList<InfoPanel*> panels = window->findChildren<InfoPanel*>();
+    std::sort(panels.begin(), panels.end(), [](InfoPanel* a, InfoPanel* b) { return a->y() < b->y(); });
+    return panels.value(index)->findChild<QLabel*>(label)->text();
+}
+
+// The second half of restartOnTheSameStore, run in a fresh process on the store the first
+// half left: everything comes back as it was.
+void TestWindow::restartedProgramShowsTheSameState()
+{
+    if (!restarted)
+        QSKIP("runs in the restarted copy of this test");
+    QCOMPARE(widget<QSpinBox>("spinBox_cardStep")->value(), 25);
+    QCOMPARE(widget<QComboBox>("comboBox_temp_unit")->currentIndex(), 1);
+    QVERIFY(widget<QAction>("actionUS")->isChecked());
+    auto* toolBox = widget<QToolBox>("toolBox_params");
+    QCOMPARE(toolBox->itemText(4), QString("Restarted .223"));
+    QCOMPARE(container->GetShoot(1)->muzzleVelocity(), 3100);
+    QVERIFY(container->GetShoot(1)->active());
+    QVERIFY(container->GetShoot(0)->active());
+}
+
+void TestWindow::plotButtonsRecomputeAndRetitle()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    const std::pair<const char*, const char*> buttons[] = {
+        {"pushButton_graphSelect_Velocity", "Velocity (m/s)"},
+        {"pushButton_graphSelect_Energy", "Energy (J)"},
+        {"pushButton_graphSelect_Drift", "Drift (cm)"},
+        {"pushButton_graphSelect_TOF", "Time of flight (s)"},
+        {"pushButton_graphSelect_Bend", "Max Height (cm)"},
+        {"pushButton_graphSelect_Drop", "Drop (cm)"},
+    };
+    auto* graph = window->findChild<GraphContainer*>();
+    for (const auto& [button, title] : buttons) {
+        QSignalSpy computed(container, &ShootContainer::ComputeEnd);
+        QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);
+        QCOMPARE(computed.count(), 1);
+        QCOMPARE(graph->plotWidget()->axisTitle(QwtPlot::yLeft).text(), QString(title));
+        QCOMPARE(graph->plotWidget()->itemList(QwtPlotItem::Rtti_PlotCurve).size(), 1);
+    }
+}
+
+void TestWindow::unitSwitchRecomputes()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    QSignalSpy computed(container, &ShootContainer::ComputeEnd);
+    widget<QAction>("actionUS")->trigger();
+    QCOMPARE(computed.count(), 1);
+    QVERIFY(panelText(0, "label_DTMvalue").endsWith(" yd"));
+    auto* card = qobject_cast<RangeCard*>(widget<QTabWidget>("tabWidget_results")->widget(1));
+    QCOMPARE(card->findChild<QTableWidget*>()->horizontalHeaderItem(0)->text(), QString("Range (yd)"));
+    QCOMPARE(window->findChild<GraphContainer*>()->plotWidget()->axisTitle(QwtPlot::xBottom).text(),
+        QString("Distance (yd.)"));
+
+    widget<QAction>("actionMetric")->trigger();
+    QCOMPARE(computed.count(), 2);
+    QVERIFY(panelText(0, "label_DTMvalue").endsWith(" m"));
+}
+
+void TestWindow::moaChangesOnlyDropAndDrift()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    auto* graph = window->findChild<GraphContainer*>();
+    const Shoot* load = container->GetShoot(0);
+    widget<QAction>("actionMOA")->trigger(); // recomputes the drop graph at once
+    QCOMPARE(graph->plotWidget()->axisTitle(QwtPlot::yLeft).text(), QString("Drop (moa)"));
+    QCOMPARE(int(graph->curve(0).dataSize()), load->TrajectorySeries(16).size());
+    QCOMPARE(graph->curve(0).sample(10).y(), load->TrajectorySeries(16)[10]);
+
+    QTest::mouseClick(widget<QPushButton>("pushButton_graphSelect_Velocity"), Qt::LeftButton);
+    QCOMPARE(graph->plotWidget()->axisTitle(QwtPlot::yLeft).text(), QString("Velocity (m/s)"));
+    QCOMPARE(graph->curve(0).sample(10).y(), load->TrajectorySeries(4)[10]);
+
+    QTest::mouseClick(widget<QPushButton>("pushButton_graphSelect_Drift"), Qt::LeftButton);
+    QCOMPARE(graph->curve(0).sample(10).y(), load->TrajectorySeries(15)[10]);
+
+    widget<QAction>("actionMOA")->trigger();
+    QTest::mouseClick(widget<QPushButton>("pushButton_graphSelect_Drop"), Qt::LeftButton);
+    QCOMPARE(graph->curve(0).sample(10).y(), load->TrajectorySeries(3)[10]);
+}
+
+void TestWindow::sameZeroRangeWithMasterTwo()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    Shoot* master = container->GetShoot(2);
+    master->setZeroRange(150);
+    master->setZeroRangeUnit(1);
+    container->GetShoot(1)->setActive(true);
+
+    widget<QComboBox>("comboBox_multi_shoot_behavior")->setCurrentIndex(1);
+    MasterSelector* selector = masterSelector();
+    QVERIFY(selector && selector->isVisible());
+    QCOMPARE(selector->list()->currentIndex(), 0);
+    selector->list()->setCurrentIndex(2);
+    selector->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+
+    const QList<ParamTab*> tabs = paramTabs();
+    QCOMPARE(tabs.size(), 4);
+    for (int index = 0; index < 4; ++index)
+        QCOMPARE(tabs[index]->findChild<QSpinBox*>("spinBox_ZR")->isEnabled(), index == 2);
+
+    QTest::mouseClick(widget<QPushButton>("pushButton_compute"), Qt::LeftButton);
+    for (int index : {0, 1}) {
+        QCOMPARE(container->GetShoot(index)->zeroRange(), 150);
+        QCOMPARE(container->GetShoot(index)->zeroRangeUnit(), 1);
+        QCOMPARE(tabs[index]->findChild<QSpinBox*>("spinBox_ZR")->value(), 150);
+    }
+
+    widget<QComboBox>("comboBox_multi_shoot_behavior")->setCurrentIndex(0);
+    for (ParamTab* tab : tabs)
+        QVERIFY(tab->findChild<QSpinBox*>("spinBox_ZR")->isEnabled());
+    container->GetShoot(1)->setActive(false);
+}
+
+void TestWindow::cancelledMasterSelectorChangesNoTab()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    widget<QComboBox>("comboBox_multi_shoot_behavior")->setCurrentIndex(2);
+    MasterSelector* selector = masterSelector();
+    QVERIFY(selector->isVisible());
+    selector->list()->setCurrentIndex(3);
+    selector->reject();
+    for (ParamTab* tab : paramTabs())
+        QVERIFY(tab->findChild<QSpinBox*>("spinBox_ZR")->isEnabled());
+    QCOMPARE(container->multiShootBehavior(), QString("angle"));
+    QCOMPARE(container->masterIndex(), 2); // the previous master stays
+    widget<QComboBox>("comboBox_multi_shoot_behavior")->setCurrentIndex(0);
+}
+
+void TestWindow::renamingALoadRenamesItsPageOnly()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    Shoot* load = container->GetShoot(1);
+    load->setOrigin("db");
+    load->setTitle("Nosler 60 gr");
+    QCOMPARE(widget<QToolBox>("toolBox_params")->itemText(4), QString("Nosler 60 gr"));
+    QCOMPARE(widget<QTabWidget>("tabWidget_results")->tabText(2), QString("Load 2"));
+}
+
+void TestWindow::unreachableZeroRangeWarnsOnce()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    Shoot* far = container->GetShoot(3);
+    far->setActive(true);
+    far->setOrigin("db");
+    far->setTitle("Too far");
+    far->setMuzzleVelocity(150); // m/s: 1000 m lies beyond its reach at 10 degrees
+    far->setMuzzleVelocityUnit(0);
+    far->setZeroRange(1000);
+    far->setZeroRangeUnit(0);
+    warnings.clear();
+    QTest::mouseClick(widget<QPushButton>("pushButton_compute"), Qt::LeftButton);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().startsWith("Zeroing range not reachable for load : Too far\n"));
+    // The run went on: both loads are drawn.
+    QCOMPARE(window->findChild<GraphContainer*>()->plotWidget()->itemList(QwtPlotItem::Rtti_PlotCurve).size(), 2);
+    far->setActive(false);
+}
+
+// The program keeps no state but the store: a second program started on it shows it all again.
+void TestWindow::restartOnTheSameStore()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    widget<QSpinBox>("spinBox_cardStep")->setValue(25);
+    widget<QComboBox>("comboBox_temp_unit")->setCurrentIndex(1);
+    widget<QAction>("actionUS")->trigger();
+    Shoot* load = container->GetShoot(1);
+    load->setActive(true);
+    load->setOrigin("db");
+    load->setTitle("Restarted .223");
+    load->setMuzzleVelocity(3100);
+    QSettings().sync();
+
+    QProcess restart;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(restartedVariable, "1");
+    restart.setProcessEnvironment(environment);
+    restart.setProcessChannelMode(QProcess::ForwardedChannels);
+    restart.start(QCoreApplication::applicationFilePath(), {"restartedProgramShowsTheSameState"});
+    QVERIFY(restart.waitForFinished(120000));
+    QCOMPARE(restart.exitCode(), 0);
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
