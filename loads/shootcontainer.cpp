@@ -23,15 +23,6 @@ int truncateToInt(double value)
     return int(value);
 }
 
-enum PlotType {
-    Drop = 1,
-    Velocity = 2,
-    Energy = 3,
-    Time = 4,
-    Drift = 5,
-    Bend = 6,
-};
-
 } // namespace
 
 ShootContainer* ShootContainer::instance()

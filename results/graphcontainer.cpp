@@ -22,15 +22,6 @@ namespace {
 constexpr double bandStartCm = 4.0;
 constexpr double defaultScale = 50.0;
 
-enum PlotType {
-    Drop = 1,
-    Velocity = 2,
-    Energy = 3,
-    Time = 4,
-    Drift = 5,
-    Bend = 6,
-};
-
 } // namespace
 
 GraphContainer::GraphContainer(QWidget* parent)
