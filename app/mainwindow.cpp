@@ -16,6 +16,9 @@
 #include "settings/parameterfile.h"
 #include "settings/saver.h"
 #include "settings/settings.h"
+#include "tools/about.h"
+#include "tools/bcfromvfinder.h"
+#include "tools/killzonesetter.h"
 #include "ui_mainwindow.h"
 
 #include <QActionGroup>
@@ -89,6 +92,7 @@ MainWindow::MainWindow(const QString& programDirectory, QWidget* parent)
     masterSelector = std::make_unique<MasterSelector>();
     dbSelector = std::make_unique<DBselector>(programDirectory);
     custoDBManager = std::make_unique<CustoDBManager>(programDirectory);
+    killZoneSetter = std::make_unique<KillZoneSetter>();
 
     // 7. The wind sock, drawn centred over the rose; the graph in its tab.
     windSockLabel = new QLabel;
@@ -263,6 +267,9 @@ void MainWindow::connectActions()
     connect(ui->actionSave_Paramters, &QAction::triggered, saver.get(), &Saver::save);
     connect(ui->actionLoad_parameters, &QAction::triggered, saver.get(), &Saver::load);
     connect(ui->actionManage_custom_db, &QAction::triggered, custoDBManager.get(), &QWidget::show);
+    connect(ui->actionBC_from_velocity_measurements, &QAction::triggered, this, &MainWindow::StartBCfromVel);
+    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::StartAbout);
+    connect(ui->pushButton_kill_zone, &QPushButton::released, killZoneSetter.get(), &QWidget::show);
     connect(this, &MainWindow::recomputeRequested, container, &ShootContainer::Compute);
 }
 
@@ -332,6 +339,21 @@ void MainWindow::updateInfoPanels()
 {
     for (InfoPanel* panel : infoPanels)
         panel->UpdateLabel();
+}
+
+void MainWindow::StartBCfromVel()
+{
+    // A new tool each time, released when closed.
+    auto* finder = new BCfromVFinder;
+    finder->setAttribute(Qt::WA_DeleteOnClose);
+    finder->show();
+}
+
+void MainWindow::StartAbout()
+{
+    auto* box = new about;
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
 }
 
 void MainWindow::switchScopeClick(int index)

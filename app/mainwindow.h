@@ -10,6 +10,7 @@ class CustoDBManager;
 class DBselector;
 class GraphContainer;
 class InfoPanel;
+class KillZoneSetter;
 class MasterSelector;
 class ParamTab;
 class QAction;
@@ -86,6 +87,8 @@ public slots:
     void setShootTabTitle(int id, QString title);
     void populateCards();
     void updateInfoPanels();
+    void StartBCfromVel();
+    void StartAbout();
 
 private:
     void applyWindowTitle();
@@ -107,6 +110,7 @@ private:
     std::unique_ptr<MasterSelector> masterSelector;
     std::unique_ptr<DBselector> dbSelector;
     std::unique_ptr<CustoDBManager> custoDBManager;
+    std::unique_ptr<KillZoneSetter> killZoneSetter;
     QList<RangeCard*> rangeCards;
     QList<ParamTab*> paramTabs;
     QList<InfoPanel*> infoPanels;

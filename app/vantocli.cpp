@@ -8,6 +8,7 @@
 #include "results/cardlayout.h"
 #include "settings/parameterfile.h"
 #include "settings/settings.h"
+#include "tools/bcfinder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,6 +26,7 @@ enum ExitCode {
     Success = 0,
     UsageError = 2,
     UnreadableFile = 3,
+    NoSolution = 4,
 };
 
 struct Options {
@@ -175,7 +177,8 @@ bool parseOptions(const QStringList& arguments, Options& options, bool& helpShow
         "Computes the loads of a Vanto parameter file and prints, for every active load, its shooting angle, zero "
         "range, point-blank ranges and range card.\n"
         "The file is read into a private settings store: your own settings are never touched.\n"
-        "Exit status: 0 success, 2 usage error, 3 file that cannot be read.");
+        "Exit status: 0 success, 2 usage error, 3 file that cannot be read.\n"
+        "\"vanto-cli bc --help\" describes the ballistic-coefficient calculation.");
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({"behavior",
@@ -186,7 +189,7 @@ bool parseOptions(const QStringList& arguments, Options& options, bool& helpShow
     parser.addOption({"units", "Units of the range card: metric or us. Default: the file's own.", "metric|us"});
     parser.addOption({"format", "Output: csv (one block per load) or json. Default csv.", "csv|json"});
     parser.addOption({"series", "With --format json, also print the 19 trajectory and 24 range-card series."});
-    parser.addPositionalArgument("FILE.vnt", "The parameter file.");
+    parser.addPositionalArgument("FILE.vnt", "The parameter file.", "FILE.vnt | bc [options]");
 
     if (!parser.parse(arguments)) {
         fail(parser.errorText());
@@ -244,6 +247,106 @@ bool parseOptions(const QStringList& arguments, Options& options, bool& helpShow
     return true;
 }
 
+struct BcOptions {
+    BcFinder::Input input;
+    QString modelText = "G1";
+    QString velocityUnitText = "m/s";
+    QString parameters;
+};
+
+bool parseBcOptions(const QStringList& arguments, BcOptions& options, bool& helpShown)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "vanto-cli bc: the ballistic coefficient of a bullet from its velocity at two ranges, and its muzzle "
+        "velocity, under the conditions of a parameter file (or those of a fresh installation).\n"
+        "Prints \"BC = ...\" and \"Muzzle velocity = ...\" on two lines.\n"
+        "Exit status: 0 success, 2 usage error, 3 parameter file that cannot be read, 4 no solution.");
+    parser.addHelpOption();
+    parser.addOption({"near-range", "Range of the near reading.", "R"});
+    parser.addOption({"near-velocity", "Velocity at the near range.", "V"});
+    parser.addOption({"far-range", "Range of the far reading.", "R"});
+    parser.addOption({"far-velocity", "Velocity at the far range.", "V"});
+    parser.addOption({"range-unit", "Unit of both ranges: m or yd. Default m.", "m|yd"});
+    parser.addOption({"velocity-unit", "Unit of both velocities: m/s or f/s. Default m/s.", "m/s|f/s"});
+    parser.addOption({"model", "Drag model: G1, G2, G5, G6, G7 or G8. Default G1.", "G1..G8"});
+    parser.addOption({"params", "Parameter file whose conditions apply.", "FILE.vnt"});
+    parser.addPositionalArgument("bc", "The command.");
+    if (!parser.parse(arguments)) {
+        fail(parser.errorText());
+        return false;
+    }
+    if (parser.isSet("help")) {
+        std::fputs(qUtf8Printable(parser.helpText()), stdout);
+        helpShown = true;
+        return true;
+    }
+    const auto number = [&](const char* name, double& target) {
+        if (!parser.isSet(name)) {
+            fail(QString("bc needs --%1").arg(name));
+            return false;
+        }
+        bool ok = false;
+        target = parser.value(name).toDouble(&ok);
+        if (!ok || !std::isfinite(target)) {
+            fail(QString("--%1 takes a number, not \"%2\"").arg(name, parser.value(name)));
+            return false;
+        }
+        return true;
+    };
+    if (!number("near-range", options.input.rangeNear) || !number("near-velocity", options.input.velocityNear)
+        || !number("far-range", options.input.rangeFar) || !number("far-velocity", options.input.velocityFar))
+        return false;
+    const QString rangeUnit = parser.isSet("range-unit") ? parser.value("range-unit") : "m";
+    if (rangeUnit != "m" && rangeUnit != "yd") {
+        fail("--range-unit takes m or yd, not \"" + rangeUnit + "\"");
+        return false;
+    }
+    options.input.rangeUnit = rangeUnit == "m" ? 0 : 1;
+    options.velocityUnitText = parser.isSet("velocity-unit") ? parser.value("velocity-unit") : "m/s";
+    if (options.velocityUnitText != "m/s" && options.velocityUnitText != "f/s") {
+        fail("--velocity-unit takes m/s or f/s, not \"" + options.velocityUnitText + "\"");
+        return false;
+    }
+    options.input.velocityUnit = options.velocityUnitText == "m/s" ? 0 : 1;
+    const QStringList models = {"G1", "G2", "G5", "G6", "G7", "G8"};
+    options.modelText = parser.isSet("model") ? parser.value("model").toUpper() : "G1";
+    options.input.model = int(models.indexOf(options.modelText));
+    if (options.input.model < 0) {
+        fail("--model takes G1, G2, G5, G6, G7 or G8, not \"" + parser.value("model") + "\"");
+        return false;
+    }
+    options.parameters = parser.value("params");
+    return true;
+}
+
+int runBc(const QStringList& arguments)
+{
+    BcOptions options;
+    bool helpShown = false;
+    if (!parseBcOptions(arguments, options, helpShown))
+        return UsageError;
+    if (helpShown)
+        return Success;
+    QString why;
+    if (!options.parameters.isEmpty()) {
+        if (!ParameterFile::load(options.parameters, &why)) {
+            fail("cannot read " + options.parameters + ": " + why);
+            return UnreadableFile;
+        }
+    } else {
+        Settings::instance()->initialize();
+    }
+    const BcFinder::Result result = BcFinder::find(options.input);
+    if (!result.found) {
+        fail("Unable to find a valid solution");
+        return NoSolution;
+    }
+    std::printf("%s\n%s\n", qUtf8Printable(BcFinder::coefficientText(result, options.modelText)),
+        qUtf8Printable(BcFinder::muzzleVelocityText(result, options.input.velocityUnit, options.velocityUnitText)));
+    return std::fflush(stdout) == 0 ? Success : UnreadableFile;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -256,13 +359,6 @@ int main(int argc, char* argv[])
     // The solver's traces are for the program's developers, not for a script's output.
     QLoggingCategory::setFilterRules("default.debug=false");
 
-    Options options;
-    bool helpShown = false;
-    if (!parseOptions(QCoreApplication::arguments(), options, helpShown))
-        return UsageError;
-    if (helpShown)
-        return Success;
-
     // A private store, in place before anything opens the settings.
     QTemporaryDir storeDir;
     if (!storeDir.isValid()) {
@@ -271,6 +367,17 @@ int main(int argc, char* argv[])
     }
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, storeDir.path());
+
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.value(1) == "bc")
+        return runBc(arguments);
+
+    Options options;
+    bool helpShown = false;
+    if (!parseOptions(arguments, options, helpShown))
+        return UsageError;
+    if (helpShown)
+        return Success;
 
     QStringList warnings;
     Messages::setWarningSink([&warnings](const QString&, const QString& text) {

@@ -39,6 +39,8 @@ private slots:
     void warningsGoToStandardErrorAndJson();
     void malformedFileGivesDefaults();
     void userStoreIsNeverTouched();
+    void ballisticCoefficient_data();
+    void ballisticCoefficient();
 
 private:
     Run run(const QStringList& arguments) const;
@@ -267,6 +269,45 @@ void TestCli::userStoreIsNeverTouched()
     const QString config = filesDir.filePath("cli-config");
     run({standardFile});
     QVERIFY(!QFileInfo::exists(config + "/Tarvanel"));
+}
+
+void TestCli::ballisticCoefficient_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("firstLine");
+    const QStringList readings = {"--near-range", "2.5", "--near-velocity", "800", "--far-range", "300"};
+    QTest::newRow("metric G1") << QStringList(readings + QStringList{"--far-velocity", "600"}) << 0
+                               << "BC = 0.400 (G1)";
+    QTest::newRow("no solution") << QStringList(readings + QStringList{"--far-velocity", "850"}) << 4 << "";
+    QTest::newRow("missing reading") << readings << 2 << "";
+    QTest::newRow("bad model") << QStringList(readings + QStringList{"--far-velocity", "600", "--model", "G3"}) << 2
+                               << "";
+    QTest::newRow("letters") << QStringList{"--near-range", "near", "--near-velocity", "800", "--far-range", "300",
+        "--far-velocity", "600"}
+                             << 2 << "";
+    QTest::newRow("unreadable conditions")
+        << QStringList(readings + QStringList{"--far-velocity", "600", "--params", "/nonexistent.vnt"}) << 3 << "";
+}
+
+void TestCli::ballisticCoefficient()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, firstLine);
+    const Run result = run(QStringList{"bc"} + arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    if (exitCode == 0) {
+        const QStringList lines = QString::fromUtf8(result.out).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], firstLine);
+        QVERIFY(lines[1].startsWith("Muzzle velocity = 80") && lines[1].endsWith(" m/s"));
+    } else {
+        QVERIFY(result.out.isEmpty());
+        QCOMPARE(result.err.count('\n'), 1);
+    }
+    if (exitCode == 4)
+        QCOMPARE(result.err, QByteArray("vanto-cli: Unable to find a valid solution\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

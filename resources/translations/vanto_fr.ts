@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BCfromVFinder</name>
+    <message>
+        <location filename="../../forms/bcfromvfinder.ui" line="+15"/>
+        <source>Calculate BC from velocity measures</source>
+        <translation>Calcul du CB à partir de mesures de vitesse</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Calculate BC from bullet velocity at two ranges</source>
+        <translation>Calcul du CB à partir de la vitesse du projectile à deux distances</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Range near =</source>
+        <translation>Distance proche =</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+58"/>
+        <source>Velocity =</source>
+        <translation>Vitesse =</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>Range far =</source>
+        <translation>Distance lointaine =</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>BC = </source>
+        <translation>CB = </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location filename="../../tools/bcfinder.cpp" line="+93"/>
+        <source>Muzzle velocity = </source>
+        <translation>Vitesse initiale = </translation>
+    </message>
+    <message>
+        <location filename="../../tools/bcfromvfinder.cpp" line="+16"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>CustoDBManager</name>
     <message>
         <location filename="../../forms/custodbmanager.ui" line="+14"/>
@@ -215,7 +265,7 @@ la base personnelle</translation>
         <translation>Formulaire</translation>
     </message>
     <message>
-        <location filename="../../results/graphcontainer.cpp" line="+61"/>
+        <location filename="../../results/graphcontainer.cpp" line="+52"/>
         <location line="+45"/>
         <source>Distance (m)</source>
         <translation>Distance (m)</translation>
@@ -333,6 +383,24 @@ la base personnelle</translation>
         <location filename="../../results/infopanel.cpp" line="+19"/>
         <source>Load</source>
         <translation>Charge</translation>
+    </message>
+</context>
+<context>
+    <name>KillZoneSetter</name>
+    <message>
+        <location filename="../../forms/killzonesetter.ui" line="+16"/>
+        <source>Set kill zone size</source>
+        <translation>Taille de la zone vitale</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>KillZone Diameter</source>
+        <translation>Diamètre de la zone vitale</translation>
+    </message>
+    <message>
+        <location filename="../../tools/killzonesetter.cpp" line="+16"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -690,13 +758,13 @@ la base personnelle</translation>
         <translation>À propos</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="+104"/>
+        <location filename="../../app/mainwindow.cpp" line="+108"/>
         <location line="+4"/>
         <source>Load </source>
         <translation>Charge </translation>
     </message>
     <message>
-        <location line="+318"/>
+        <location line="+336"/>
         <source>Restart interface ?</source>
         <translation>Redémarrer l&apos;interface ?</translation>
     </message>
@@ -794,12 +862,13 @@ base de projectiles</translation>
     <name>QObject</name>
     <message>
         <location filename="../../ballistics/shoot.cpp" line="+517"/>
-        <location line="+453"/>
+        <location line="+456"/>
+        <location filename="../../tools/bcfromvfinder.cpp" line="+26"/>
         <source>Warning</source>
         <translation>Attention</translation>
     </message>
     <message>
-        <location line="-452"/>
+        <location line="-455"/>
         <source>Ballistic coefficient missing or zero for load : </source>
         <translation>Coefficient balistique absent ou nul pour la charge : </translation>
     </message>
@@ -809,7 +878,7 @@ base de projectiles</translation>
         <translation>Veuillez saisir un coefficient balistique supérieur à 0</translation>
     </message>
     <message>
-        <location line="+452"/>
+        <location line="+455"/>
         <source>Zeroing range not reachable for load : </source>
         <translation>Distance de réglage impossible à atteindre pour la charge : </translation>
     </message>
@@ -817,6 +886,11 @@ base de projectiles</translation>
         <location line="+1"/>
         <source>Please try to reduce your zeroing range for this load, or to change some parameters</source>
         <translation>Essayez de réduire la distance de réglage de cette charge ou de modifier certains paramètres</translation>
+    </message>
+    <message>
+        <location filename="../../tools/bcfromvfinder.cpp" line="+0"/>
+        <source>Unable to find a valid solution</source>
+        <translation>Impossible de trouver une solution valable</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1060,106 @@ base de projectiles</translation>
         <source>Drift mils</source>
         <translation>Dérive mils</translation>
     </message>
+    <message>
+        <location filename="../../results/cardprinter.cpp" line="+86"/>
+        <source>Projectile Caliber : </source>
+        <translation>Calibre du projectile : </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ballistic Coeff : </source>
+        <translation>Coeff. balistique : </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Muzzle Velocity : </source>
+        <translation>Vitesse initiale : </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Barrel Twist : </source>
+        <translation>Pas de rayure : </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sight Heigh : </source>
+        <translation>Hauteur de visée : </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wind Velocity : </source>
+        <translation>Vitesse du vent : </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperature : </source>
+        <translation>Température : </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>KillZone : </source>
+        <translation>Zone vitale : </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Near Zero Range : </source>
+        <translation>Zéro proche : </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Projectile Weight : </source>
+        <translation>Poids du projectile : </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Length : </source>
+        <translation>Longueur : </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zero Range : </source>
+        <translation>Distance de réglage : </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Direction : </source>
+        <translation>Sens : </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scope Click : </source>
+        <translation>Clic de tourelle : </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wind Angle : </source>
+        <translation>Angle du vent : </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Pressure : </source>
+        <translation>Pression : </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Max Point Blank Range : </source>
+        <translation>Portée de tir direct max : </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Far Zero Range : </source>
+        <translation>Zéro lointain : </translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Note : </source>
+        <translation>Note : </translation>
+    </message>
+    <message>
+        <location filename="../../results/rangecard.cpp" line="+120"/>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
 </context>
 <context>
     <name>Saver</name>
@@ -1045,7 +1219,7 @@ base de projectiles</translation>
 <context>
     <name>Shoot</name>
     <message>
-        <location filename="../../ballistics/shoot.cpp" line="-672"/>
+        <location filename="../../ballistics/shoot.cpp" line="-675"/>
         <source>Load</source>
         <translation>Charge</translation>
     </message>
@@ -1053,9 +1227,27 @@ base de projectiles</translation>
 <context>
     <name>ShootContainer</name>
     <message>
-        <location filename="../../loads/shootcontainer.cpp" line="+241"/>
+        <location filename="../../loads/shootcontainer.cpp" line="+232"/>
         <source>Load</source>
         <translation>Charge</translation>
+    </message>
+</context>
+<context>
+    <name>about</name>
+    <message>
+        <location filename="../../forms/about.ui" line="+16"/>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; font-size:12pt; font-weight:600;&quot;&gt;Vanto vxxx_version_xxx&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;xxx_home_text_xxx&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Contact: questions and reports, see the &lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;user manual&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; text-decoration: underline;&quot;&gt;Translations :&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Français : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Italiano : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Other : looking for translators !!&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Compiled with Qt xxx_qt_compile_version_xxx&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Executed with Qt xxx_qt_exec_version_xxx&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; font-size:12pt; font-weight:600;&quot;&gt;Vanto vxxx_version_xxx&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;xxx_home_text_xxx&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Contact : questions et signalements, voir le &lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;manuel d&apos;utilisation&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; text-decoration: underline;&quot;&gt;Traductions :&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Français : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Italiano : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Autres : traducteurs recherchés !&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Compilé avec Qt xxx_qt_compile_version_xxx&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Exécuté avec Qt xxx_qt_exec_version_xxx&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../tools/about.cpp" line="+15"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 </TS>

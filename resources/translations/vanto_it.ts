@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>BCfromVFinder</name>
+    <message>
+        <location filename="../../forms/bcfromvfinder.ui" line="+15"/>
+        <source>Calculate BC from velocity measures</source>
+        <translation>Calcolo del BC da misure di velocità</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Calculate BC from bullet velocity at two ranges</source>
+        <translation>Calcolo del BC dalla velocità della palla a due distanze</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Range near =</source>
+        <translation>Distanza vicina =</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <location line="+58"/>
+        <source>Velocity =</source>
+        <translation>Velocità =</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>Range far =</source>
+        <translation>Distanza lontana =</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Calculate</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>BC = </source>
+        <translation>BC = </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location filename="../../tools/bcfinder.cpp" line="+93"/>
+        <source>Muzzle velocity = </source>
+        <translation>Velocità alla bocca = </translation>
+    </message>
+    <message>
+        <location filename="../../tools/bcfromvfinder.cpp" line="+16"/>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>CustoDBManager</name>
     <message>
         <location filename="../../forms/custodbmanager.ui" line="+14"/>
@@ -215,7 +265,7 @@ database personale</translation>
         <translation>Modulo</translation>
     </message>
     <message>
-        <location filename="../../results/graphcontainer.cpp" line="+61"/>
+        <location filename="../../results/graphcontainer.cpp" line="+52"/>
         <location line="+45"/>
         <source>Distance (m)</source>
         <translation>Distanza (m)</translation>
@@ -333,6 +383,24 @@ database personale</translation>
         <location filename="../../results/infopanel.cpp" line="+19"/>
         <source>Load</source>
         <translation>Carica</translation>
+    </message>
+</context>
+<context>
+    <name>KillZoneSetter</name>
+    <message>
+        <location filename="../../forms/killzonesetter.ui" line="+16"/>
+        <source>Set kill zone size</source>
+        <translation>Dimensione della zona vitale</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>KillZone Diameter</source>
+        <translation>Diametro della zona vitale</translation>
+    </message>
+    <message>
+        <location filename="../../tools/killzonesetter.cpp" line="+16"/>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -690,13 +758,13 @@ database personale</translation>
         <translation>Informazioni</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="+104"/>
+        <location filename="../../app/mainwindow.cpp" line="+108"/>
         <location line="+4"/>
         <source>Load </source>
         <translation>Carica </translation>
     </message>
     <message>
-        <location line="+318"/>
+        <location line="+336"/>
         <source>Restart interface ?</source>
         <translation>Riavviare l&apos;interfaccia?</translation>
     </message>
@@ -794,12 +862,13 @@ database delle palle</translation>
     <name>QObject</name>
     <message>
         <location filename="../../ballistics/shoot.cpp" line="+517"/>
-        <location line="+453"/>
+        <location line="+456"/>
+        <location filename="../../tools/bcfromvfinder.cpp" line="+26"/>
         <source>Warning</source>
         <translation>Attenzione</translation>
     </message>
     <message>
-        <location line="-452"/>
+        <location line="-455"/>
         <source>Ballistic coefficient missing or zero for load : </source>
         <translation>Coefficiente balistico mancante o nullo per la carica: </translation>
     </message>
@@ -809,7 +878,7 @@ database delle palle</translation>
         <translation>Inserire un coefficiente balistico maggiore di 0</translation>
     </message>
     <message>
-        <location line="+452"/>
+        <location line="+455"/>
         <source>Zeroing range not reachable for load : </source>
         <translation>Distanza di azzeramento non raggiungibile per la carica: </translation>
     </message>
@@ -817,6 +886,11 @@ database delle palle</translation>
         <location line="+1"/>
         <source>Please try to reduce your zeroing range for this load, or to change some parameters</source>
         <translation>Provare a ridurre la distanza di azzeramento di questa carica o a modificare alcuni parametri</translation>
+    </message>
+    <message>
+        <location filename="../../tools/bcfromvfinder.cpp" line="+0"/>
+        <source>Unable to find a valid solution</source>
+        <translation>Impossibile trovare una soluzione valida</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1060,106 @@ database delle palle</translation>
         <source>Drift mils</source>
         <translation>Deriva mil</translation>
     </message>
+    <message>
+        <location filename="../../results/cardprinter.cpp" line="+86"/>
+        <source>Projectile Caliber : </source>
+        <translation>Calibro della palla: </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ballistic Coeff : </source>
+        <translation>Coeff. balistico: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Muzzle Velocity : </source>
+        <translation>Velocità alla bocca: </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Barrel Twist : </source>
+        <translation>Passo di rigatura: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sight Heigh : </source>
+        <translation>Altezza di mira: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wind Velocity : </source>
+        <translation>Velocità del vento: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperature : </source>
+        <translation>Temperatura: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>KillZone : </source>
+        <translation>Zona vitale: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Near Zero Range : </source>
+        <translation>Zero vicino: </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Projectile Weight : </source>
+        <translation>Peso della palla: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Length : </source>
+        <translation>Lunghezza: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zero Range : </source>
+        <translation>Distanza di azzeramento: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Direction : </source>
+        <translation>Senso: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scope Click : </source>
+        <translation>Click della torretta: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wind Angle : </source>
+        <translation>Angolo del vento: </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Pressure : </source>
+        <translation>Pressione: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Max Point Blank Range : </source>
+        <translation>Portata utile massima: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Far Zero Range : </source>
+        <translation>Zero lontano: </translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Note : </source>
+        <translation>Note: </translation>
+    </message>
+    <message>
+        <location filename="../../results/rangecard.cpp" line="+120"/>
+        <source>Save File</source>
+        <translation>Salva file</translation>
+    </message>
 </context>
 <context>
     <name>Saver</name>
@@ -1045,7 +1219,7 @@ database delle palle</translation>
 <context>
     <name>Shoot</name>
     <message>
-        <location filename="../../ballistics/shoot.cpp" line="-672"/>
+        <location filename="../../ballistics/shoot.cpp" line="-675"/>
         <source>Load</source>
         <translation>Carica</translation>
     </message>
@@ -1053,9 +1227,27 @@ database delle palle</translation>
 <context>
     <name>ShootContainer</name>
     <message>
-        <location filename="../../loads/shootcontainer.cpp" line="+241"/>
+        <location filename="../../loads/shootcontainer.cpp" line="+232"/>
         <source>Load</source>
         <translation>Carica</translation>
+    </message>
+</context>
+<context>
+    <name>about</name>
+    <message>
+        <location filename="../../forms/about.ui" line="+16"/>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; font-size:12pt; font-weight:600;&quot;&gt;Vanto vxxx_version_xxx&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;xxx_home_text_xxx&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Contact: questions and reports, see the &lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;user manual&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; text-decoration: underline;&quot;&gt;Translations :&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Français : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Italiano : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Other : looking for translators !!&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Compiled with Qt xxx_qt_compile_version_xxx&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Executed with Qt xxx_qt_exec_version_xxx&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; font-size:12pt; font-weight:600;&quot;&gt;Vanto vxxx_version_xxx&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;xxx_home_text_xxx&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Contatti: domande e segnalazioni, vedere il &lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;manuale utente&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; text-decoration: underline;&quot;&gt;Traduzioni:&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Français : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Italiano : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Altre: cerchiamo traduttori!&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Compilato con Qt xxx_qt_compile_version_xxx&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Eseguito con Qt xxx_qt_exec_version_xxx&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <location filename="../../tools/about.cpp" line="+15"/>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 </TS>

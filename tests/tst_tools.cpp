@@ -1,0 +1,233 @@
+// The tool dialogs: the ballistic coefficient from two velocities, the kill-zone dialog and the
+// about box.
+#include "app/messages.h"
+#include "app/resources.h"
+#include "ballistics/shoot.h"
+#include "loads/shootcontainer.h"
+#include "settings/parameterfile.h"
+#include "settings/settings.h"
+#include "tools/about.h"
+#include "tools/bcfinder.h"
+#include "tools/bcfromvfinder.h"
+#include "tools/killzonesetter.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestTools : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void coefficientFromTheInitialValues();
+    void farVelocityNotBelowTheNearOneFails();
+    void feetPerSecond();
+    void nearVelocityIsTruncated();
+    void loadsAreNeverTouched();
+    void dialogUnitsFollowTheUnitSystem();
+    void killZoneOkStoresValueUnitAndText();
+    void killZoneCancelChangesNothing();
+    void killZoneFollowsTheStore();
+    void aboutShowsTheVersions();
+
+private:
+    // As at start: the store, read afresh, fills the dialogs that exist (every value changes).
+    void startFromDefaults()
+    {
+        settings->setKillZone(1);
+        settings->setKillZoneUnit(1);
+        QSettings().clear();
+        settings->initialize();
+    }
+    static QString labelText(QWidget& dialog, const char* name) { return dialog.findChild<QLabel*>(name)->text(); }
+
+    QTemporaryDir storeDir;
+    Settings* settings = nullptr;
+    QStringList warnings;
+};
+
+void TestTools::initTestCase()
+{
+    QLoggingCategory::setFilterRules("default.debug=false");
+    QCoreApplication::setOrganizationName("Tarvanel");
+    QCoreApplication::setApplicationName("Vanto4");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir.path());
+    Messages::setWarningSink([this](const QString& title, const QString& text) { warnings << title + "|" + text; });
+    initVantoResources();
+    settings = Settings::instance();
+}
+
+void TestTools::init()
+{
+    QSettings().clear();
+    settings->initialize();
+    warnings.clear();
+}
+
+void TestTools::coefficientFromTheInitialValues()
+{
+    BCfromVFinder dialog;
+    QCOMPARE(dialog.windowTitle(), QString("Calculate BC from velocity measures"));
+    dialog.on_pushButton_calculate_pressed();
+    const QString bc = labelText(dialog, "label_BC");
+    QVERIFY2(QRegularExpression("^BC = 0\\.\\d{3} \\(G1\\)$").match(bc).hasMatch(), qPrintable(bc));
+    const QString muzzle = labelText(dialog, "label_Vmouth");
+    QVERIFY2(muzzle.startsWith("Muzzle velocity = ") && muzzle.endsWith(" m/s"), qPrintable(muzzle));
+    const double velocity = muzzle.section(' ', 3, 3).toDouble();
+    QVERIFY2(velocity > 800.0 && velocity < 810.0, qPrintable(muzzle));
+    QVERIFY(warnings.isEmpty());
+
+    // The coefficient found gives back the far velocity over the distance between the readings.
+    const BcFinder::Result result = BcFinder::find({});
+    Shoot probe(1, nullptr, Shoot::Storage::Scratch);
+    probe.setMuzzleVelocity(800);
+    probe.setMuzzleVelocityUnit(0);
+    probe.setGModel(0);
+    probe.setBC(result.ballisticCoefficient);
+    QVERIFY(qAbs(probe.VelocityAtDistance(297.5) - 600.0) <= 0.1);
+}
+
+void TestTools::farVelocityNotBelowTheNearOneFails()
+{
+    BCfromVFinder dialog;
+    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_VelFar")->setValue(800);
+    dialog.on_pushButton_calculate_pressed();
+    QCOMPARE(warnings, QStringList({"Warning|Unable to find a valid solution"}));
+    QCOMPARE(labelText(dialog, "label_BC"), QString("BC = "));
+    QCOMPARE(labelText(dialog, "label_Vmouth"), QString("Muzzle velocity = "));
+}
+
+void TestTools::feetPerSecond()
+{
+    BCfromVFinder dialog;
+    dialog.findChild<QComboBox*>("comboBox_unitVel")->setCurrentIndex(1);
+    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_VelNear")->setValue(2800);
+    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_VelFar")->setValue(2300);
+    dialog.findChild<QComboBox*>("comboBox_Model")->setCurrentIndex(4);
+    dialog.on_pushButton_calculate_pressed();
+    QVERIFY(labelText(dialog, "label_BC").endsWith(" (G7)"));
+    const QString muzzle = labelText(dialog, "label_Vmouth");
+    QVERIFY2(muzzle.endsWith(" f/s"), qPrintable(muzzle));
+    const double velocity = muzzle.section(' ', 3, 3).toDouble();
+    QVERIFY2(velocity > 2800.0 && velocity < 2830.0, qPrintable(muzzle));
+
+    // The same readings in metric give the same coefficient.
+    BcFinder::Input metric;
+    metric.velocityNear = int(2800 * 0.3048);
+    metric.velocityFar = 2300 * 0.3048;
+    metric.model = 4;
+    BcFinder::Input imperial = metric;
+    imperial.velocityNear = 2800;
+    imperial.velocityFar = 2300;
+    imperial.velocityUnit = 1;
+    QVERIFY(qAbs(BcFinder::find(metric).ballisticCoefficient - BcFinder::find(imperial).ballisticCoefficient) < 0.002);
+}
+
+void TestTools::nearVelocityIsTruncated()
+{
+    BcFinder::Input whole;
+    BcFinder::Input fraction;
+    fraction.velocityNear = 800.7;
+    QCOMPARE(BcFinder::find(fraction).ballisticCoefficient, BcFinder::find(whole).ballisticCoefficient);
+}
+
+void TestTools::loadsAreNeverTouched()
+{
+    ParameterFile::restoreLoads();
+    Shoot* second = ShootContainer::instance()->GetShoot(1);
+    second->setMuzzleVelocity(912);
+    const QStringList keys = QSettings().allKeys();
+    QMap<QString, QString> before;
+    for (const QString& key : keys)
+        before[key] = QSettings().value(key).toString();
+
+    BCfromVFinder dialog;
+    dialog.on_pushButton_calculate_pressed();
+
+    QCOMPARE(QSettings().allKeys(), keys);
+    for (const QString& key : keys)
+        QCOMPARE(QSettings().value(key).toString(), before[key]);
+    QCOMPARE(second->muzzleVelocity(), 912);
+}
+
+void TestTools::dialogUnitsFollowTheUnitSystem()
+{
+    settings->setUnitSystem(1);
+    BCfromVFinder dialog;
+    QCOMPARE(dialog.findChild<QComboBox*>("comboBox_unitRange")->currentText(), QString("yd"));
+    QCOMPARE(dialog.findChild<QComboBox*>("comboBox_unitVel")->currentText(), QString("f/s"));
+    QCOMPARE(dialog.findChild<QComboBox*>("comboBox_Model")->currentText(), QString("G1"));
+    QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->text(), QString("Close"));
+}
+
+void TestTools::killZoneOkStoresValueUnitAndText()
+{
+    KillZoneSetter dialog;
+    startFromDefaults();
+    QCOMPARE(dialog.findChild<QDoubleSpinBox*>()->value(), 30.0);
+    QCOMPARE(settings->killZoneUnitStr(), QString("cm"));
+
+    dialog.show();
+    dialog.findChild<QDoubleSpinBox*>()->setValue(25);
+    dialog.findChild<QComboBox*>()->setCurrentIndex(1);
+    QSignalSpy value(settings, &Settings::killZoneChanged);
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(settings->killZone(), 25.0);
+    QCOMPARE(settings->killZoneUnit(), 1);
+    QCOMPARE(settings->killZoneUnitStr(), QString("in"));
+    QCOMPARE(value.count(), 1);
+    QCOMPARE(QSettings().value("global/killZoneUnit").toInt(), 1);
+}
+
+void TestTools::killZoneCancelChangesNothing()
+{
+    KillZoneSetter dialog;
+    startFromDefaults();
+    dialog.show();
+    QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(), QString("Cancel"));
+    dialog.findChild<QDoubleSpinBox*>()->setValue(12);
+    dialog.findChild<QComboBox*>()->setCurrentIndex(1);
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    QCOMPARE(settings->killZone(), 30.0);
+    QCOMPARE(settings->killZoneUnit(), 0);
+    QCOMPARE(QSettings().value("global/killZone").toDouble(), 30.0);
+}
+
+void TestTools::killZoneFollowsTheStore()
+{
+    KillZoneSetter dialog;
+    startFromDefaults();
+    settings->setKillZone(17.5);
+    settings->setKillZoneUnit(1);
+    QCOMPARE(dialog.findChild<QDoubleSpinBox*>()->value(), 17.5);
+    QCOMPARE(dialog.findChild<QComboBox*>()->currentText(), QString("in"));
+    QCOMPARE(settings->killZoneUnitStr(), QString("in"));
+}
+
+void TestTools::aboutShowsTheVersions()
+{
+    about box;
+    QCOMPARE(box.windowTitle(), QString("About"));
+    QCOMPARE(box.windowModality(), Qt::ApplicationModal);
+    const QString text = labelText(box, "label_text");
+    QVERIFY(text.contains("Vanto v2.1.1"));
+    QVERIFY(text.contains("Compiled with Qt " QT_VERSION_STR));
+    QVERIFY(text.contains(QString("Executed with Qt ") + qVersion()));
+    QVERIFY(text.contains("vanto_UserManual_en.pdf"));
+    QVERIFY(!text.contains("xxx_"));
+    QVERIFY(!box.findChild<QLabel*>("label_image")->pixmap(Qt::ReturnByValue).isNull());
+}
+
+QTEST_MAIN(TestTools)
+#include "tst_tools.moc"

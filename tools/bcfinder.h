@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// The ballistic coefficient of a bullet from two chronograph readings, and its muzzle velocity.
+// A scratch load (it writes nothing to the store) is flown between the two ranges under the
+// current conditions: the coefficient is bisected on [0.0001, 5] until the far velocity comes
+// within 0.1 m/s (at most 450 tries), then the muzzle velocity is bisected on [near velocity,
+// 10000 m/s] so that the near velocity is met at the near range.
+namespace BcFinder {
+
+struct Input {
+    double rangeNear = 2.5;
+    double velocityNear = 800.0;
+    double rangeFar = 300.0;
+    double velocityFar = 600.0;
+    int rangeUnit = 0;    // 0 m, 1 yd
+    int velocityUnit = 0; // 0 m/s, 1 f/s
+    int model = 0;        // drag model index: G1, G2, G5, G6, G7, G8
+};
+
+struct Result {
+    bool found = false;
+    double ballisticCoefficient = 0.0;
+    double muzzleVelocityMs = 0.0;
+};
+
+Result find(const Input& input);
+
+// The two texts the tool shows: "BC = 0.452 (G7)" and "Muzzle velocity = 2650.3 f/s".
+QString coefficientText(const Result& result, const QString& modelText);
+QString muzzleVelocityText(const Result& result, int velocityUnit, const QString& unitText);
+
+} // namespace BcFinder
