@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
@@ -464,6 +465,9 @@ void MainWindow::setLanguage(QString i_languageString)
     QCoreApplication::removeTranslator(&translator);
     translator.load(QCoreApplication::applicationDirPath() + "/translations/vanto_" + code);
     QCoreApplication::installTranslator(&translator);
+    QCoreApplication::removeTranslator(&toolkitTranslator);
+    toolkitTranslator.load("qtbase_" + code, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+    QCoreApplication::installTranslator(&toolkitTranslator);
 
     for (QAction* action : languageGroup->actions())
         if (action->property("locale").toString() == code)

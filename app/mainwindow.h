@@ -116,6 +116,7 @@ private:
     QList<InfoPanel*> infoPanels;
     QLabel* windSockLabel = nullptr;
     QTranslator translator;
+    QTranslator toolkitTranslator; // the toolkit's own texts (OK, Cancel, file and print dialogs)
     QActionGroup* languageGroup = nullptr;
     QActionGroup* unitGroup = nullptr;
 

@@ -54,6 +54,8 @@ private slots:
     void renamingALoadRenamesItsPageOnly();
     void unreachableZeroRangeWarnsOnce();
     void restartOnTheSameStore();
+    void restartedProgramSpeaksFrench();
+    void frenchAfterARestart();
 
 private:
     template <typename T> T* widget(const QString& name) const
@@ -311,6 +313,39 @@ void TestWindow::restartOnTheSameStore()
     restart.setProcessEnvironment(environment);
     restart.setProcessChannelMode(QProcess::ForwardedChannels);
     restart.start(QCoreApplication::applicationFilePath(), {"restartedProgramShowsTheSameState"});
+    QVERIFY(restart.waitForFinished(120000));
+    QCOMPARE(restart.exitCode(), 0);
+}
+
+// The second half of frenchAfterARestart: the window's texts and the toolkit's own buttons.
+void TestWindow::restartedProgramSpeaksFrench()
+{
+    if (!restarted)
+        QSKIP("runs in the restarted copy of this test");
+    QCOMPARE(settings->language(), QString("fr"));
+    QVERIFY(widget<QAction>("actionFrancais")->isChecked());
+    QCOMPARE(widget<QPushButton>("pushButton_compute")->text(), QString("Calculer !"));
+    QCOMPARE(widget<QToolBox>("toolBox_params")->itemText(0), QString("Réglages"));
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove('&'), QString("Annuler"));
+}
+
+void TestWindow::frenchAfterARestart()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    window->setQuestionAsker([](const QString&, const QString&) { return false; }); // restart later
+    widget<QAction>("actionFrancais")->trigger();
+    QCOMPARE(settings->language(), QString("fr"));
+    QCOMPARE(widget<QPushButton>("pushButton_compute")->text(), QString("Compute !")); // until the restart
+    QSettings().sync();
+
+    QProcess restart;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(restartedVariable, "1");
+    restart.setProcessEnvironment(environment);
+    restart.setProcessChannelMode(QProcess::ForwardedChannels);
+    restart.start(QCoreApplication::applicationFilePath(), {"restartedProgramSpeaksFrench"});
     QVERIFY(restart.waitForFinished(120000));
     QCOMPARE(restart.exitCode(), 0);
 }
