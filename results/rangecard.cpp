@@ -3,10 +3,19 @@
 #include "ballistics/shoot.h"
 #include "loads/shootcontainer.h"
 #include "results/cardlayout.h"
+#include "results/cardprinter.h"
 #include "settings/settings.h"
 #include "ui_rangecard.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDebug>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+
+#include <algorithm>
 
 RangeCard::RangeCard(int index, QWidget* parent)
     : QWidget(parent)
@@ -14,11 +23,28 @@ RangeCard::RangeCard(int index, QWidget* parent)
     , index(index)
     , settings(Settings::instance())
     , container(ShootContainer::instance())
+    , runPrintDialog([](QPrinter* printer, QWidget* parent) {
+        QPrintDialog dialog(printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    })
+    , askSaveName([](QWidget* parent, const QString& caption, const QString& dir, const QString& filter) {
+        return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    })
 {
     ui->setupUi(this);
 }
 
 RangeCard::~RangeCard() = default;
+
+void RangeCard::setPrintDialogStep(PrintDialogStep step)
+{
+    runPrintDialog = std::move(step);
+}
+
+void RangeCard::setSaveFileNameProvider(FileNameProvider provider)
+{
+    askSaveName = std::move(provider);
+}
 
 void RangeCard::populate()
 {
@@ -50,4 +76,64 @@ void RangeCard::populate()
             table->setItem(row, column, new QTableWidgetItem(QString::number(values.value(row), 'g', 6)));
     }
     table->resizeColumnsToContents();
+}
+
+void RangeCard::on_pushButton_copy_clicked()
+{
+    qDebug().noquote() << "void RangeCard::on_pushButton_copy_clicked()";
+    QTableWidget* table = ui->tableWidget;
+    const QAbstractItemModel* model = table->model();
+    table->selectAll();
+    QModelIndexList cells = table->selectionModel()->selectedIndexes();
+    std::sort(cells.begin(), cells.end(), [](const QModelIndex& a, const QModelIndex& b) {
+        return a.row() != b.row() ? a.row() < b.row() : a.column() < b.column();
+    });
+
+    // Header texts each followed by a tab; then the rows, tabs between cells.
+    QString text;
+    for (int column = 0; column < table->columnCount(); ++column)
+        text += model->headerData(column, Qt::Horizontal).toString() + '\t';
+    text += '\n';
+    for (int i = 0; i < cells.size(); ++i) {
+        text += cells[i].data().toString();
+        const bool rowEnds = i + 1 == cells.size() || cells[i + 1].row() != cells[i].row();
+        text += rowEnds ? '\n' : '\t';
+    }
+
+    QApplication::clipboard()->setText(text, QClipboard::Clipboard);
+    table->clearSelection();
+}
+
+void RangeCard::on_pushButton_print_clicked()
+{
+    qDebug().noquote() << "void RangeCard::on_pushButton_print_clicked()";
+    QPrinter printer(QPrinter::HighResolution);
+    if (runPrintDialog(&printer, this))
+        PrintTable(ui->tableWidget, &printer);
+}
+
+void RangeCard::on_pushButton_exportPdf_clicked()
+{
+    qDebug().noquote() << "void RangeCard::on_pushButton_exportPdf_clicked()";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString fileName = askSaveName(this, tr("Save File"), ".", "Pdf (*.pdf)");
+    if (fileName.isEmpty())
+        return;
+    // The name as the user gave it: no suffix is added.
+    printer.setOutputFileName(fileName);
+    PrintTable(ui->tableWidget, &printer);
+}
+
+void RangeCard::PrintTable(QTableWidget* table, QPrinter* printer)
+{
+    qDebug().noquote() << "void RangeCard::PrintTable(QTableWidget*, QPrinter*)" << index;
+    composeDocument(table)->print(printer);
+}
+
+std::unique_ptr<QTextDocument> RangeCard::composeDocument(const QTableWidget* table) const
+{
+    auto document = std::make_unique<QTextDocument>();
+    CardPrinter::compose(document.get(), container->GetShoot(index), settings, table);
+    return document;
 }

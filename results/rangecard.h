@@ -2,8 +2,12 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
+class QPrinter;
+class QTableWidget;
+class QTextDocument;
 class Settings;
 class ShootContainer;
 
@@ -14,19 +18,44 @@ class RangeCard;
 // RangeCard shows one load's range card: rows at the card step in the current unit system,
 // with the MOA, mil and click columns the settings ask for, packed without gaps. An inactive
 // load shows an empty, disabled card.
+//
+// Its three buttons export the card as populate() last filled it: tab-separated text on the
+// clipboard, a printed page, or a PDF file. Printing and PDF share the document of
+// CardPrinter. The print dialog and the save dialog go through replaceable functions so that
+// tests can answer them.
 class RangeCard : public QWidget {
     Q_OBJECT
 
 public:
+    // Runs the print dialog on printer with the given parent; true when the user accepted.
+    using PrintDialogStep = std::function<bool(QPrinter*, QWidget*)>;
+    // Asks for a file name: (parent, caption, start directory, filter) → the name, or "" when
+    // the user cancelled.
+    using FileNameProvider = std::function<QString(QWidget*, const QString&, const QString&, const QString&)>;
+
     explicit RangeCard(int index, QWidget* parent = nullptr);
     ~RangeCard() override;
 
+    void setPrintDialogStep(PrintDialogStep step);
+    void setSaveFileNameProvider(FileNameProvider provider);
+
+    // Composes the printed card of this card's load and the given table and prints it.
+    void PrintTable(QTableWidget* table, QPrinter* printer);
+
+    // The document PrintTable prints, for the given table.
+    std::unique_ptr<QTextDocument> composeDocument(const QTableWidget* table) const;
+
 public slots:
     void populate();
+    void on_pushButton_copy_clicked();
+    void on_pushButton_print_clicked();
+    void on_pushButton_exportPdf_clicked();
 
 private:
     std::unique_ptr<Ui::RangeCard> ui;
     int index;
     Settings* settings;
     ShootContainer* container;
+    PrintDialogStep runPrintDialog;
+    FileNameProvider askSaveName;
 };
