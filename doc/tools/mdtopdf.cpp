@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTextBlock>
+#include <QTextTable>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -120,7 +121,7 @@ void styleBlocks(QTextDocument& doc, double pointsToPixels)
     }
 }
 
-// Inline `code` in a monospace font; images no wider than the text.
+// Inline `code` in a monospace font; images no wider than most of the text width.
 void styleFragments(QTextDocument& doc, double textWidth, double deviceDpi)
 {
     struct Change {
@@ -142,7 +143,7 @@ void styleFragments(QTextDocument& doc, double textWidth, double deviceDpi)
                     continue;
                 }
                 // Image sizes are in pixels at 96 dpi; the layout scales them to the printer.
-                const double maxWidth = textWidth * 96.0 / deviceDpi;
+                const double maxWidth = 0.85 * textWidth * 96.0 / deviceDpi;
                 double width = picture.width();
                 double height = picture.height();
                 if (width > maxWidth) {
@@ -163,6 +164,29 @@ void styleFragments(QTextDocument& doc, double textWidth, double deviceDpi)
         cursor.setPosition(change.position);
         cursor.setPosition(change.position + change.length, QTextCursor::KeepAnchor);
         cursor.setCharFormat(change.format);
+    }
+}
+
+// Tables with padded cells, single rules and a shaded header row.
+void styleTables(QTextDocument& doc)
+{
+    for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table)
+            continue;
+        QTextTableFormat format = table->format();
+        format.setCellPadding(4.0);
+        format.setCellSpacing(0.0);
+        format.setBorder(1.0);
+        format.setBorderBrush(QColor(0x88, 0x88, 0x88));
+        format.setBorderCollapse(true);
+        table->setFormat(format);
+        for (int column = 0; column < table->columns(); ++column) {
+            QTextTableCell cell = table->cellAt(0, column);
+            QTextCharFormat cellFormat = cell.format();
+            cellFormat.setBackground(QColor(0xe4, 0xea, 0xf2));
+            cell.setFormat(cellFormat);
+        }
     }
 }
 
@@ -211,6 +235,7 @@ int main(int argc, char* argv[])
     doc.setDocumentMargin(0.0);
     styleBlocks(doc, 1.0);
     styleFragments(doc, bodySize.width(), dpi);
+    styleTables(doc);
     const QString title = doc.begin().text();
     printer.setDocName(title);
     doc.setMetaInformation(QTextDocument::DocumentTitle, title);
