@@ -758,7 +758,7 @@ la base personnelle</translation>
         <translation>À propos</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="+108"/>
+        <location filename="../../app/mainwindow.cpp" line="+109"/>
         <location line="+4"/>
         <source>Load </source>
         <translation>Charge </translation>
@@ -778,7 +778,7 @@ Otherwise, the language change will be applied at next launch of Vanto.</source>
 Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Warning</source>
         <translation>Attention</translation>
     </message>

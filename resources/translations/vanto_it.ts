@@ -758,7 +758,7 @@ database personale</translation>
         <translation>Informazioni</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="+108"/>
+        <location filename="../../app/mainwindow.cpp" line="+109"/>
         <location line="+4"/>
         <source>Load </source>
         <translation>Carica </translation>
@@ -778,7 +778,7 @@ Otherwise, the language change will be applied at next launch of Vanto.</source>
 Altrimenti la nuova lingua sarà applicata al prossimo avvio di Vanto.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Warning</source>
         <translation>Attenzione</translation>
     </message>
