@@ -1,9 +1,9 @@
 // vanto-mdtopdf: renders a Markdown file to an A4 PDF, used at build time for the user manual.
 //
-//   vanto-mdtopdf in.md out.pdf
+//   vanto-mdtopdf in.md out.pdf [contents-title]
 //
-// The first level-1 heading and the paragraphs up to the next one make the title page; every
-// following level-1 heading starts a new page. Images are looked up relative to the Markdown
+// The first level-1 heading and the paragraphs up to the next one make the title page; with a
+// contents title, a contents page follows it; every following level-1 heading starts a new page. Images are looked up relative to the Markdown
 // file and scaled down to the text width. Pages after the title page carry their number.
 // Runs without a screen (QT_QPA_PLATFORM=offscreen).
 
@@ -190,17 +190,72 @@ void styleTables(QTextDocument& doc)
     }
 }
 
+// A contents page after the title page: one line per chapter (level-1 heading) with its page
+// number. The numbers are filled in once the contents page is laid out; the contents page ends
+// with a page break, so writing them moves no chapter.
+void insertContents(QTextDocument& doc, const QString& contentsTitle, double pageHeight, double deviceDpi)
+{
+    std::vector<QTextBlock> chapters;
+    bool titleSkipped = false;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() != 1)
+            continue;
+        if (titleSkipped)
+            chapters.push_back(block);
+        titleSkipped = true;
+    }
+    if (chapters.empty())
+        return;
+
+    QTextCursor cursor(chapters.front().previous());
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    QTextBlockFormat headingFormat;
+    headingFormat.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    headingFormat.setBottomMargin(14.0);
+    QTextCharFormat headingText;
+    headingText.setFontPointSize(headingPointSize(1));
+    headingText.setFontWeight(QFont::Bold);
+    headingText.setForeground(headingColor);
+    cursor.insertBlock(headingFormat, headingText);
+    cursor.insertText(contentsTitle);
+
+    // Tab positions are in pixels at 96 dpi, like image sizes.
+    const double textWidth = doc.pageSize().width() * 96.0 / deviceDpi;
+    QTextBlockFormat entryFormat;
+    entryFormat.setTabPositions({QTextOption::Tab(textWidth - 1.0, QTextOption::RightTab)});
+    entryFormat.setBottomMargin(6.0);
+    QTextCharFormat entryText;
+    entryText.setFontPointSize(11.0);
+    const QString placeholder = QStringLiteral("00");
+    std::vector<QTextBlock> entries;
+    for (const QTextBlock& chapter : chapters) {
+        cursor.insertBlock(entryFormat, entryText);
+        cursor.insertText(chapter.text() + '\t' + placeholder);
+        entries.push_back(cursor.block());
+    }
+
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    for (std::size_t i = 0; i < chapters.size(); ++i) {
+        const int page = static_cast<int>(layout->blockBoundingRect(chapters[i]).top() / pageHeight) + 1;
+        QTextCursor number(entries[i]);
+        number.movePosition(QTextCursor::EndOfBlock);
+        number.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, placeholder.size());
+        number.insertText(QString::number(page));
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: vanto-mdtopdf in.md out.pdf\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: vanto-mdtopdf in.md out.pdf [contents-title]\n");
         return 2;
     }
     const QString inPath = QString::fromLocal8Bit(argv[1]);
     const QString outPath = QString::fromLocal8Bit(argv[2]);
+    const QString contentsTitle = argc == 4 ? QString::fromUtf8(argv[3]) : QString();
     QFile in(inPath);
     if (!in.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "vanto-mdtopdf: cannot read %s\n", argv[1]);
@@ -236,6 +291,8 @@ int main(int argc, char* argv[])
     styleBlocks(doc, 1.0);
     styleFragments(doc, bodySize.width(), dpi);
     styleTables(doc);
+    if (!contentsTitle.isEmpty())
+        insertContents(doc, contentsTitle, bodySize.height(), dpi);
     const QString title = doc.begin().text();
     printer.setDocName(title);
     doc.setMetaInformation(QTextDocument::DocumentTitle, title);
