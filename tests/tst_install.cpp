@@ -110,7 +110,8 @@ void TestInstall::databaseFolderIsTheUsers()
             | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
     const QFileInfo custom(programDir() + "/db/custom.db");
     QCOMPARE(custom.permissions() & 0x7777,
-        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup
+            | QFile::ReadOther);
 }
 
 void TestInstall::desktopEntry()
@@ -129,8 +130,8 @@ void TestInstall::desktopEntry()
 
 void TestInstall::installedCommandRuns()
 {
-    const Run result = run(prefix.path() + "/bin/vanto-cli",
-        {"--format", "json", QStringLiteral(VANTO_EXAMPLES) + "/two-rifles.vnt"});
+    const Run result = run(
+        prefix.path() + "/bin/vanto-cli", {"--format", "json", QStringLiteral(VANTO_EXAMPLES) + "/two-rifles.vnt"});
     QVERIFY2(result.exitCode == 0, result.err.constData());
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(result.out, &error);

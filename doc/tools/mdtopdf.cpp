@@ -2,11 +2,14 @@
 //
 //   vanto-mdtopdf in.md out.pdf [contents-title]
 //
-// The first level-1 heading and the paragraphs up to the next one make the title page; with a
-// contents title, a contents page follows it; every following level-1 heading starts a new page. Images are looked up relative to the Markdown
-// file and scaled down to the text width. Pages after the title page carry their number.
-// Runs without a screen (QT_QPA_PLATFORM=offscreen).
+// The first level-1 heading and the paragraphs up to the next one make the title page; with
+// a contents title, a contents page follows it; every following level-1 heading starts a new
+// page. Images are looked up relative to the Markdown file and scaled down to fit the text
+// width. Pages after the title page carry their number. Runs without a screen
+// (QT_QPA_PLATFORM=offscreen).
 
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
@@ -14,13 +17,12 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTextBlock>
-#include <QTextTable>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextTable>
 #include <QUrl>
-#include <QAbstractTextDocumentLayout>
-#include <QFile>
+
 #include <cstdio>
 #include <vector>
 
@@ -34,10 +36,14 @@ const QColor headingColor(0x1f, 0x3a, 0x5f);
 double headingPointSize(int level)
 {
     switch (level) {
-    case 1: return 20.0;
-    case 2: return 14.0;
-    case 3: return 12.0;
-    default: return 11.0;
+    case 1:
+        return 20.0;
+    case 2:
+        return 14.0;
+    case 3:
+        return 12.0;
+    default:
+        return 11.0;
     }
 }
 
@@ -62,10 +68,10 @@ void formatBlockText(QTextDocument& doc, const QTextBlock& block, const QTextCha
         edit.first.setCharFormat(edit.second);
 }
 
-// Block margins are given in points; the document lays out in printer pixels.
-void styleBlocks(QTextDocument& doc, double pointsToPixels)
+// Block margins, like image sizes and tab positions, are in pixels at 96 dpi; the layout scales
+// them to the printer.
+void styleBlocks(QTextDocument& doc)
 {
-    const double pt = pointsToPixels;
     bool titleSeen = false;
     bool firstTitle = true;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
@@ -82,13 +88,13 @@ void styleBlocks(QTextDocument& doc, double pointsToPixels)
             if (level == 1 && firstTitle) {
                 // The title of the title page.
                 charFormat.setFontPointSize(30.0);
-                blockFormat.setBottomMargin(30.0 * pt);
+                blockFormat.setBottomMargin(30.0);
                 blockFormat.setAlignment(Qt::AlignHCenter);
                 firstTitle = false;
                 titleSeen = true;
             } else {
-                blockFormat.setTopMargin(level == 1 ? 0.0 : 12.0 * pt);
-                blockFormat.setBottomMargin(level == 1 ? 14.0 * pt : 5.0 * pt);
+                blockFormat.setTopMargin(level == 1 ? 0.0 : 12.0);
+                blockFormat.setBottomMargin(level == 1 ? 14.0 : 5.0);
                 if (level == 1) {
                     blockFormat.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
                     titleSeen = false;
@@ -100,7 +106,7 @@ void styleBlocks(QTextDocument& doc, double pointsToPixels)
         } else if (titleSeen) {
             // Lines of the title page under the title.
             blockFormat.setAlignment(Qt::AlignHCenter);
-            blockFormat.setBottomMargin(12.0 * pt);
+            blockFormat.setBottomMargin(12.0);
             cursor.setBlockFormat(blockFormat);
             QTextCharFormat charFormat;
             charFormat.setFontPointSize(13.0);
@@ -111,10 +117,10 @@ void styleBlocks(QTextDocument& doc, double pointsToPixels)
             charFormat.setFontPointSize(8.5);
             formatBlockText(doc, block, charFormat);
             blockFormat.setBackground(QColor(0xf2, 0xf2, 0xf2));
-            blockFormat.setLeftMargin(8.0 * pt);
+            blockFormat.setLeftMargin(8.0);
             cursor.setBlockFormat(blockFormat);
         } else {
-            blockFormat.setBottomMargin(std::max(blockFormat.bottomMargin(), 5.0 * pt));
+            blockFormat.setBottomMargin(std::max(blockFormat.bottomMargin(), 5.0));
             blockFormat.setLineHeight(115, QTextBlockFormat::ProportionalHeight);
             cursor.setBlockFormat(blockFormat);
         }
@@ -288,7 +294,7 @@ int main(int argc, char* argv[])
     const QSizeF bodySize(page.width(), page.height() - footer);
     doc.setPageSize(bodySize);
     doc.setDocumentMargin(0.0);
-    styleBlocks(doc, 1.0);
+    styleBlocks(doc);
     styleFragments(doc, bodySize.width(), dpi);
     styleTables(doc);
     if (!contentsTitle.isEmpty())
