@@ -30,6 +30,8 @@ namespace {
 
 constexpr double marginMm = 20.0;
 constexpr double bodyPointSize = 10.0;
+constexpr double inlineCodePointSize = 9.5;
+const QString monoFamily = QStringLiteral("DejaVu Sans Mono");
 const QColor headingColor(0x1f, 0x3a, 0x5f);
 
 // Heading sizes in points, by level.
@@ -113,7 +115,7 @@ void styleBlocks(QTextDocument& doc)
             formatBlockText(doc, block, charFormat);
         } else if (isCode) {
             QTextCharFormat charFormat;
-            charFormat.setFontFamily("DejaVu Sans Mono");
+            charFormat.setFontFamily(monoFamily);
             charFormat.setFontPointSize(8.5);
             formatBlockText(doc, block, charFormat);
             blockFormat.setBackground(QColor(0xf2, 0xf2, 0xf2));
@@ -149,7 +151,7 @@ void styleFragments(QTextDocument& doc, double textWidth, double deviceDpi)
                     continue;
                 }
                 // Image sizes are in pixels at 96 dpi; the layout scales them to the printer.
-                const double maxWidth = 0.85 * textWidth * 96.0 / deviceDpi;
+                const double maxWidth = 0.75 * textWidth * 96.0 / deviceDpi;
                 double width = picture.width();
                 double height = picture.height();
                 if (width > maxWidth) {
@@ -159,8 +161,12 @@ void styleFragments(QTextDocument& doc, double textWidth, double deviceDpi)
                 image.setWidth(width);
                 image.setHeight(height);
                 changes.push_back({fragment.position(), fragment.length(), image});
-            } else if (format.fontFixedPitch()) {
-                format.setFontFamily("DejaVu Sans Mono");
+            } else if (format.hasProperty(QTextFormat::FontFamily) && format.fontFamily() != monoFamily) {
+                // Inline code: the import gives it the system's fixed font, which offscreen is a
+                // sans-serif one at its own size.
+                format.setFontFamily(monoFamily);
+                format.setFontFixedPitch(true);
+                format.setFontPointSize(inlineCodePointSize);
                 changes.push_back({fragment.position(), fragment.length(), format});
             }
         }
