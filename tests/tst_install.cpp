@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -40,6 +41,7 @@ private slots:
     void launchersPointIntoTheProgramFolder();
     void databaseFolderIsTheUsers();
     void desktopEntry();
+    void desktopEntryValidates();
     void installedCommandRuns();
     void installingAgainKeepsCustomBullets();
 
@@ -126,6 +128,17 @@ void TestInstall::desktopEntry()
     // The entry starts the installed launcher, wherever the installation went.
     const QString exec = "Exec=" + prefix.path() + "/bin/vanto";
     QVERIFY2(lines.contains(exec), qPrintable("no line " + exec));
+}
+
+// The desktop's own checker, where it is installed (Debian: desktop-file-utils).
+void TestInstall::desktopEntryValidates()
+{
+    const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+    if (validator.isEmpty())
+        QSKIP("desktop-file-validate is not installed");
+    const Run result = run(validator, {prefix.path() + "/share/applications/vanto.desktop"});
+    QVERIFY2(result.exitCode == 0, (result.out + result.err).constData());
+    QVERIFY2(!result.out.contains("error") && !result.err.contains("error"), (result.out + result.err).constData());
 }
 
 void TestInstall::installedCommandRuns()
