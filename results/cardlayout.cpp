@@ -49,14 +49,14 @@ QList<Column> columns(int unitSystem, bool showMoa, bool showMils, bool showClic
 {
     const bool metric = unitSystem == 0;
     QList<Column> result;
-    for (const ColumnSpec& spec : allColumns) {
-        const bool shown = spec.option == Option::Always || (spec.option == Option::Moa && showMoa)
-            || (spec.option == Option::Mils && showMils) || (spec.option == Option::Clicks && showClicks);
+    for (const ColumnSpec& entry : allColumns) {
+        const bool shown = entry.option == Option::Always || (entry.option == Option::Moa && showMoa)
+            || (entry.option == Option::Mils && showMils) || (entry.option == Option::Clicks && showClicks);
         if (!shown)
             continue;
         // Headers are translated in the context of the range card widget that shows them.
-        const char* header = metric ? spec.metricHeader : spec.usHeader;
-        result << Column{QCoreApplication::translate("RangeCard", header), metric ? spec.metricSeries : spec.usSeries};
+        const char* header = metric ? entry.metricHeader : entry.usHeader;
+        result << Column{QCoreApplication::translate("RangeCard", header), metric ? entry.metricSeries : entry.usSeries};
     }
     return result;
 }
