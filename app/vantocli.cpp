@@ -169,6 +169,21 @@ QString jsonReport(const QList<LoadReport>& reports, const QList<CardLayout::Col
     return "{\"loads\": [" + loads.join(", ") + "], \"warnings\": [" + quotedWarnings.join(", ") + "]}\n";
 }
 
+// Parses the command line and prints the help when asked; false (after saying why) on a
+// usage error.
+bool parseOrHelp(QCommandLineParser& parser, const QStringList& arguments, bool& helpShown)
+{
+    if (!parser.parse(arguments)) {
+        fail(parser.errorText());
+        return false;
+    }
+    if (parser.isSet("help")) {
+        std::fputs(qUtf8Printable(parser.helpText()), stdout);
+        helpShown = true;
+    }
+    return true;
+}
+
 // Reads the command line; returns false (after saying why) on a usage error.
 bool parseOptions(const QStringList& arguments, Options& options, bool& helpShown)
 {
@@ -191,15 +206,10 @@ bool parseOptions(const QStringList& arguments, Options& options, bool& helpShow
     parser.addOption({"series", "With --format json, also print the 19 trajectory and 24 range-card series."});
     parser.addPositionalArgument("FILE.vnt", "The parameter file.", "FILE.vnt | bc [options]");
 
-    if (!parser.parse(arguments)) {
-        fail(parser.errorText());
+    if (!parseOrHelp(parser, arguments, helpShown))
         return false;
-    }
-    if (parser.isSet("help")) {
-        std::fputs(qUtf8Printable(parser.helpText()), stdout);
-        helpShown = true;
+    if (helpShown)
         return true;
-    }
     if (parser.isSet("version")) {
         std::printf("vanto-cli %s\n", vantoVersion);
         helpShown = true;
@@ -272,15 +282,10 @@ bool parseBcOptions(const QStringList& arguments, BcOptions& options, bool& help
     parser.addOption({"model", "Drag model: G1, G2, G5, G6, G7 or G8. Default G1.", "G1..G8"});
     parser.addOption({"params", "Parameter file whose conditions apply.", "FILE.vnt"});
     parser.addPositionalArgument("bc", "The command.");
-    if (!parser.parse(arguments)) {
-        fail(parser.errorText());
+    if (!parseOrHelp(parser, arguments, helpShown))
         return false;
-    }
-    if (parser.isSet("help")) {
-        std::fputs(qUtf8Printable(parser.helpText()), stdout);
-        helpShown = true;
+    if (helpShown)
         return true;
-    }
     const auto number = [&](const char* name, double& target) {
         if (!parser.isSet(name)) {
             fail(QString("bc needs --%1").arg(name));

@@ -68,6 +68,8 @@ private:
     MasterSelector* masterSelector() const;
     QList<ParamTab*> paramTabs() const;
     QString panelText(int index, const char* label) const;
+    // Runs one test function of this program in a new process on the same store, as a restart.
+    static int runRestartedCopy(const char* function);
 
     bool restarted = false;
     QTemporaryDir programDir;
@@ -122,6 +124,19 @@ QList<ParamTab*> TestWindow::paramTabs() const
     for (int page = 3; page < toolBox->count(); ++page)
         tabs << qobject_cast<ParamTab*>(toolBox->widget(page));
     return tabs;
+}
+
+int TestWindow::runRestartedCopy(const char* function)
+{
+    QProcess restart;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(restartedVariable, "1");
+    restart.setProcessEnvironment(environment);
+    restart.setProcessChannelMode(QProcess::ForwardedChannels);
+    restart.start(QCoreApplication::applicationFilePath(), {function});
+    if (!restart.waitForFinished(120000))
+        return -1;
+    return restart.exitStatus() == QProcess::NormalExit ? restart.exitCode() : -1;
 }
 
 QString TestWindow::panelText(int index, const char* label) const
@@ -307,14 +322,7 @@ void TestWindow::restartOnTheSameStore()
     load->setMuzzleVelocity(3100);
     QSettings().sync();
 
-    QProcess restart;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(restartedVariable, "1");
-    restart.setProcessEnvironment(environment);
-    restart.setProcessChannelMode(QProcess::ForwardedChannels);
-    restart.start(QCoreApplication::applicationFilePath(), {"restartedProgramShowsTheSameState"});
-    QVERIFY(restart.waitForFinished(120000));
-    QCOMPARE(restart.exitCode(), 0);
+    QCOMPARE(runRestartedCopy("restartedProgramShowsTheSameState"), 0);
 }
 
 // The second half of frenchAfterARestart: the window's texts and the toolkit's own buttons.
@@ -340,14 +348,7 @@ void TestWindow::frenchAfterARestart()
     QCOMPARE(widget<QPushButton>("pushButton_compute")->text(), QString("Compute !")); // until the restart
     QSettings().sync();
 
-    QProcess restart;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(restartedVariable, "1");
-    restart.setProcessEnvironment(environment);
-    restart.setProcessChannelMode(QProcess::ForwardedChannels);
-    restart.start(QCoreApplication::applicationFilePath(), {"restartedProgramSpeaksFrench"});
-    QVERIFY(restart.waitForFinished(120000));
-    QCOMPARE(restart.exitCode(), 0);
+    QCOMPARE(runRestartedCopy("restartedProgramSpeaksFrench"), 0);
 }
 
 QTEST_MAIN(TestWindow)
