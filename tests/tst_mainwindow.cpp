@@ -7,6 +7,7 @@
 #include "results/infopanel.h"
 #include "results/rangecard.h"
 #include "settings/settings.h"
+#include "windowtesting.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -60,13 +61,7 @@ private slots:
     void firstStartFollowsSystemLocale();
 
 private:
-    template <typename T> T* widget(const QString& name) const
-    {
-        T* found = window->findChild<T*>(name);
-        if (!found)
-            qFatal("no widget %s", qPrintable(name));
-        return found;
-    }
+    template <typename T> T* widget(const QString& name) const { return WindowTesting::widget<T>(window.get(), name); }
     static QString items(const QComboBox* list);
     static void setWidgetValue(QWidget* widget, const QVariant& value);
     static QVariant widgetValue(QWidget* widget);
@@ -93,10 +88,7 @@ void TestMainWindow::initTestCase()
 
     Messages::setWarningSink([this](const QString& title, const QString& text) { warnings.append({title, text}); });
     // The window's databases are copies, and its log goes beside them.
-    QVERIFY(QDir(programDir.path()).mkdir("db"));
-    const QDir shipped(QCoreApplication::applicationDirPath() + "/db");
-    for (const QString& name : shipped.entryList({"*.db"}, QDir::Files))
-        QVERIFY(QFile::copy(shipped.filePath(name), programDir.filePath("db/" + name)));
+    QVERIFY(WindowTesting::copyShippedDatabases(programDir.path()));
     window = std::make_unique<MainWindow>(programDir.path());
     window->setQuestionAsker([this](const QString&, const QString&) {
         ++questions;

@@ -11,6 +11,7 @@
 #include "results/infopanel.h"
 #include "results/rangecard.h"
 #include "settings/settings.h"
+#include "windowtesting.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -58,13 +59,7 @@ private slots:
     void frenchAfterARestart();
 
 private:
-    template <typename T> T* widget(const QString& name) const
-    {
-        T* found = window->findChild<T*>(name);
-        if (!found)
-            qFatal("no widget %s", qPrintable(name));
-        return found;
-    }
+    template <typename T> T* widget(const QString& name) const { return WindowTesting::widget<T>(window.get(), name); }
     MasterSelector* masterSelector() const;
     QList<ParamTab*> paramTabs() const;
     QString panelText(int index, const char* label) const;
@@ -91,10 +86,7 @@ void TestWindow::initTestCase()
         QVERIFY(QSettings().allKeys().isEmpty());
 
     Messages::setWarningSink([this](const QString&, const QString& text) { warnings << text; });
-    QVERIFY(QDir(programDir.path()).mkdir("db"));
-    const QDir shipped(QCoreApplication::applicationDirPath() + "/db");
-    for (const QString& name : shipped.entryList({"*.db"}, QDir::Files))
-        QVERIFY(QFile::copy(shipped.filePath(name), programDir.filePath("db/" + name)));
+    QVERIFY(WindowTesting::copyShippedDatabases(programDir.path()));
     window = std::make_unique<MainWindow>(programDir.path());
     window->resize(1280, 800);
     window->show();
