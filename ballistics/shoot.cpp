@@ -35,6 +35,28 @@ constexpr double angleResolutionDeg = 5e-5;
 // A zero-range search counts as solved within this distance (strictly).
 constexpr double zeroAcceptanceM = 2.0;
 constexpr double unreachedNearZero = 9999.0;
+// No flight is followed for longer than two minutes: far beyond any range card, and it bounds
+// the work and the memory of one computation whatever the inputs (a slope steeper than the
+// widgets allow can leave gravity almost along the line of sight, so that nothing else ends
+// the flight). 240 000 states of 0.5 ms.
+constexpr int maxFlightSteps = 240'000;
+// A range card never has more rows than this per unit system (the widgets allow 4375 at most).
+constexpr int maxCardRows = 10'000;
+constexpr double notComputable = std::numeric_limits<double>::quiet_NaN();
+
+bool finiteState(const TrajectoryState& s)
+{
+    return std::isfinite(s.x) && std::isfinite(s.y) && std::isfinite(s.vx) && std::isfinite(s.vy);
+}
+
+// A value too large for a double (an energy of an absurd weight, a click of 0 MOA) cannot be
+// computed: the results say so with NaN rather than show an infinity.
+void markOverflow(QVector<double>& series)
+{
+    for (double& value : series)
+        if (std::isinf(value))
+            value = notComputable;
+}
 
 QString listText(const QList<double>& values)
 {
@@ -508,15 +530,32 @@ void Shoot::ComputeTrajectoryFixedAngle(double angleDeg)
     ComputeTrajectoryAfterAngle();
 }
 
+QString Shoot::inputProblem() const
+{
+    // A coefficient of 0, a muzzle velocity of 0 or an air density that is not a positive
+    // number would integrate into non-finite numbers.
+    if (!hasUsableCoefficients())
+        return QCoreApplication::translate("QObject", "Ballistic coefficient missing or zero for load : ") + title_ + "\n"
+            + QCoreApplication::translate("QObject", "Please enter a ballistic coefficient above 0");
+    if (!(muzzleVelocityMs() > 0.0))
+        return QCoreApplication::translate("QObject", "Muzzle velocity missing or zero for load : ") + title_ + "\n"
+            + QCoreApplication::translate("QObject", "Please enter a muzzle velocity above 0");
+    const ForceModel model = forceModel(gX, gY);
+    if (!(model.pressureFactor >= 0.0) || !std::isfinite(model.pressureFactor) || !(model.temperatureFactor > 0.0)
+        || !std::isfinite(model.temperatureFactor))
+        return QCoreApplication::translate("QObject", "Air density cannot be computed for load : ") + title_ + "\n"
+            + QCoreApplication::translate("QObject", "Please check the pressure, the altitude and the temperature");
+    return {};
+}
+
 bool Shoot::readyToIntegrate()
 {
-    if (hasUsableCoefficients())
+    const QString problem = inputProblem();
+    if (problem.isEmpty())
         return true;
-    // A coefficient of 0 would integrate into non-finite numbers: say so, compute nothing.
+    // Say so and compute nothing.
     clearResults();
-    Messages::warning(QCoreApplication::translate("QObject", "Warning"),
-        QCoreApplication::translate("QObject", "Ballistic coefficient missing or zero for load : ") + title_ + "\n"
-            + QCoreApplication::translate("QObject", "Please enter a ballistic coefficient above 0"));
+    Messages::warning(QCoreApplication::translate("QObject", "Warning"), problem);
     return false;
 }
 
@@ -524,10 +563,13 @@ void Shoot::ComputeTrajectoryAfterAngle()
 {
     qDebug().noquote() << "void Shoot::ComputeTrajectoryAfterAngle()" << id_;
     const double twist = settings->twistSI();
-    const double twistSign = twist / std::abs(twist);
+    const double twistSign = twist > 0.0 ? 1.0 : twist < 0.0 ? -1.0 : 0.0;
     gY = GravityY();
     gX = GravityX();
+    // A bullet that does not spin (twist 0), or whose stability cannot be computed from its
+    // dimensions, has no gyroscopic drift.
     const double sg = stabilityFactor();
+    const bool spins = std::isfinite(sg) && twistSign != 0.0;
 
     const double sightHeight = settings->sightHeightSI();
     const double zeroRange = zeroRangeM();
@@ -562,14 +604,22 @@ void Shoot::ComputeTrajectoryAfterAngle()
     const double maxRange = settings->maxRangeSI();
     int steps = 0;
     // Ends: in auto-range mode 2 m below the line of sight, otherwise at the maximum range,
-    // and in any case 40 m below the line of sight (gravity always pulls y down).
-    while ((autoRange ? current.y > autoRangeFloorM : maxRange > current.x) && current.y > floorBelowSightM) {
+    // and in any case 40 m below the line of sight (gravity pulls y down on every slope the
+    // widgets allow). Besides, the trajectory ends where the bullet stops advancing along the
+    // line of sight (steep uphill, gravity along the slope turns it back: the curves and the
+    // cards are functions of the distance), where a number overflows, and after two minutes
+    // of flight (maxFlightSteps).
+    while ((autoRange ? current.y > autoRangeFloorM : maxRange > current.x) && current.y > floorBelowSightM
+        && steps < maxFlightSteps) {
+        const TrajectoryState next = step(model, current, timeStepS);
+        if (!(next.x > current.x) || !finiteState(next))
+            break;
         t = t + timeStepS;
-        current = step(model, current, timeStepS);
+        current = next;
         states.push_back(current);
         times.push_back(t);
         windDrift.push_back((t - current.x / v0) * crossWind);
-        spinDrift.push_back(SpinDrift(sg, t) * twistSign);
+        spinDrift.push_back(spins ? SpinDrift(sg, t) * twistSign : 0.0);
         ++steps;
     }
     qDebug().noquote() << "Shoot::ComputeTrajectoryAfterAngle" << title_ << "computed after iteration" << steps;
@@ -623,6 +673,8 @@ void Shoot::ComputeTrajectoryAfterAngle()
             trajectorySeries[18].push_back(sightAngle * 1000.0);
         }
     }
+    for (auto& series : trajectorySeries)
+        markOverflow(series);
 
     gY = standardGravity;
     gX = 0.0;
@@ -636,8 +688,15 @@ void Shoot::computeBend(const std::vector<TrajectoryState>& path, std::vector<do
     // come in and each chord looks only at the stretch of points around its tangent vertex;
     // every point that could tie with the maximum to within rounding is evaluated exactly as
     // the plain double loop would. Points that do not advance in x fall back to that loop.
+    //
+    // On a trajectory gravity bends downwards the stretches are a few points long. A path that
+    // is nearly straight or bends upwards (a slope beyond the vertical from a parameter file)
+    // would make them span the whole path, n² work: once the stretches have cost 64 evaluations
+    // a point, the remaining points take the tangent vertex alone, which is the maximum to
+    // within rounding.
     const std::size_t n = path.size();
     bend.assign(n, 0.0);
+    std::size_t budget = 64 * n + 4096;
     const auto value = [&](std::size_t j, double slope) { return path[j].y - path[j].x * slope; };
     const auto plainMax = [&](std::size_t i, double slope) {
         double best = 0.0;
@@ -682,9 +741,13 @@ void Shoot::computeBend(const std::vector<TrajectoryState>& path, std::vector<do
             else
                 hi = mid;
         }
+        const double peak = value(hull[lo], slope);
+        if (budget == 0) {
+            bend[i] = std::max(0.0, peak);
+            continue;
+        }
         // Widen the stretch while neighbouring vertices come within rounding of the maximum,
         // then evaluate every point of the stretch.
-        const double peak = value(hull[lo], slope);
         const double tolerance = 1e-9 * (1.0 + std::abs(path[i].y) + std::abs(peak));
         std::size_t first = lo;
         std::size_t last = lo;
@@ -698,6 +761,8 @@ void Shoot::computeBend(const std::vector<TrajectoryState>& path, std::vector<do
         for (std::size_t j = from; j <= to; ++j)
             best = std::max(best, value(j, slope));
         bend[i] = best;
+        const std::size_t spent = (last - first) + (to - from) + 1;
+        budget = spent < budget ? budget - spent : 0;
     }
 }
 
@@ -711,8 +776,10 @@ void Shoot::ComputeRangeCard()
     if (cardStep <= 0)
         return;
 
-    const double clickH = settings->clickValueH();
-    const double clickV = settings->clickValueV();
+    // A custom click of no deviation or over no distance has no value: its columns say so.
+    const auto usableClick = [](double moa) { return std::isfinite(moa) && moa > 0.0 ? moa : notComputable; };
+    const double clickH = usableClick(settings->clickValueH());
+    const double clickV = usableClick(settings->clickValueV());
     const double mass = weightKg();
     const QVector<double>& times = trajectorySeries[0];
     const double lastX = states.back().x;
@@ -720,8 +787,8 @@ void Shoot::ComputeRangeCard()
     const auto tenths = [](double value) { return std::round(value * 10.0) / 10.0; };
 
     // Metric rows.
-    for (int k = 1; lastX > cardStep * k; ++k)
-        cardSeries[2].push_back(cardStep * k);
+    for (int k = 1; k <= maxCardRows && lastX > cardStep * double(k); ++k)
+        cardSeries[2].push_back(cardStep * double(k));
     std::size_t j = 0;
     for (double distance : cardSeries[2]) {
         while (states[j].x < distance)
@@ -748,8 +815,8 @@ void Shoot::ComputeRangeCard()
     }
 
     // Imperial rows.
-    for (int k = 1; lastX * yardsPerMetre > cardStep * k; ++k)
-        cardSeries[8].push_back(cardStep * k);
+    for (int k = 1; k <= maxCardRows && lastX * yardsPerMetre > cardStep * double(k); ++k)
+        cardSeries[8].push_back(cardStep * double(k));
     j = 0;
     for (double distance : cardSeries[8]) {
         while (states[j].x * yardsPerMetre < distance)
@@ -776,6 +843,8 @@ void Shoot::ComputeRangeCard()
         cardSeries[11].push_back(std::round(mass * 0.5 * speed * speed * joulesToFootPoundsCard));
         cardSeries[6].push_back(std::round(lerp(times[int(j) - 1], times[int(j)], frac) * 100.0) / 100.0);
     }
+    for (auto& series : cardSeries)
+        markOverflow(series);
 }
 
 double Shoot::VelocityAtDistance(double distanceM) const
@@ -829,8 +898,16 @@ QList<double> Shoot::characteristicRanges(const ForceModel& model, double angleD
     // that the zero ahead lies past it too.
     const bool distanceSettles = !probe.valueNeeded && model.gX == 0.0 && probe.limit < unreachedNearZero;
 
+    // Each of the three stretches below ends at its crossing; whatever the inputs, the whole
+    // flight is followed for at most maxFlightSteps states. A crossing not met by then counts
+    // as never met: the line of sight as unreached, the far zero as beyond any limit, the
+    // far zero and the kill-zone exit of a full evaluation as not computable.
+    int steps = 0;
+
     // Rising to the line of sight.
     while (s.y <= 0.0 && s.y >= -sightHeight - 1e-13) {
+        if (++steps > maxFlightSteps)
+            return {unreachedNearZero, 0.0, 0.0, 0.0, 0.0};
         s = step(model, s, timeStepS);
         if (s.y > peak) {
             peak = s.y;
@@ -849,6 +926,8 @@ QList<double> Shoot::characteristicRanges(const ForceModel& model, double angleD
     // upwards again once it points down: from there on y only falls and the peak is final.
     const bool apexSettlesPeak = probe.entry == Entry::Peak && model.gY > 0.0;
     while (s.y >= 0.0) {
+        if (++steps > maxFlightSteps)
+            return {nearZero, probe.entry == Entry::All ? notComputable : beyond, peak, peakX, notComputable};
         s = step(model, s, timeStepS);
         if (s.y > peak) {
             peak = s.y;
@@ -869,8 +948,11 @@ QList<double> Shoot::characteristicRanges(const ForceModel& model, double angleD
 
     // Down to the lower edge of the kill zone.
     const double killZoneEdge = -settings->killZoneSI() * 0.5;
-    while (s.y >= killZoneEdge)
+    while (s.y >= killZoneEdge) {
+        if (++steps > maxFlightSteps)
+            return {nearZero, farZero, peak, peakX, notComputable};
         s = step(model, s, timeStepS);
+    }
     return {nearZero, farZero, peak, peakX, s.x};
 }
 
@@ -907,14 +989,22 @@ double Shoot::AngleForPeakHeight(double peakHeightM) const
 
 QList<double> Shoot::PointBlankRanges()
 {
-    if (!hasUsableCoefficients())
-        return {0.0, 0.0, 0.0, 0.0, 0.0};
+    // NaN marks what cannot be computed: everything for a load that cannot be integrated, or
+    // whose point-blank trajectory never reaches the line of sight.
+    const QList<double> nothing{notComputable, notComputable, notComputable, notComputable, notComputable};
+    if (!inputProblem().isEmpty())
+        return nothing;
     gY = GravityY();
     gX = GravityX();
     const double angle = AngleForPeakHeight(0.5 * settings->killZoneSI());
-    const QList<double> ranges = CharacteristicRanges(angle);
+    QList<double> ranges = CharacteristicRanges(angle);
     gY = standardGravity;
     gX = 0.0;
+    if (ranges.value(0) == unreachedNearZero)
+        return nothing;
+    for (double& value : ranges)
+        if (!std::isfinite(value))
+            value = notComputable;
     return ranges;
 }
 

@@ -121,6 +121,10 @@ public:
     // a load without one is not integrated (its series stay empty).
     bool hasUsableCoefficients() const;
 
+    // Why this load cannot be integrated (a coefficient, the muzzle velocity or the air density
+    // is unusable), as the warning shows it; empty when it can.
+    QString inputProblem() const;
+
 public slots:
     void setTitle(QString title);
     void setOrigin(QString origin);

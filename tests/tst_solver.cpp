@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -59,7 +60,22 @@ double exactSpeedForFps(double fps)
     return speed;
 }
 
+// Inputs a parameter file can hold although no widget would let them through.
+using Setup = std::function<void(Settings*, Shoot*)>;
+
+bool noInfinity(const QList<double>& values)
+{
+    return std::none_of(values.begin(), values.end(), [](double value) { return std::isinf(value); });
+}
+
+bool noInfinity(const QVector<double>& values)
+{
+    return std::none_of(values.begin(), values.end(), [](double value) { return std::isinf(value); });
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Setup)
 
 class TestSolver : public QObject {
     Q_OBJECT
@@ -93,6 +109,15 @@ private slots:
     void trajectoryShortOfTheZeroRange();
     void zeroCoefficientIsNotIntegrated();
     void velocityAtDistance();
+    void unusableInputsAreNotIntegrated_data();
+    void unusableInputsAreNotIntegrated();
+    void hostileInputsGiveBoundedFiniteResults_data();
+    void hostileInputsGiveBoundedFiniteResults();
+    void extremesOfTheWidgets_data();
+    void extremesOfTheWidgets();
+    void trajectoryEndsWhereTheBulletStopsAdvancing();
+    void flightEndsAfterTwoMinutes();
+    void notComputableValuesAreNaN();
 
 private:
     Settings* settings = nullptr;
@@ -497,7 +522,8 @@ void TestSolver::zeroCoefficientIsNotIntegrated()
         QVERIFY(load->TrajectorySeries(index).isEmpty());
     for (int index = 0; index < Shoot::cardSeriesCount; ++index)
         QVERIFY(load->CardSeries(index).isEmpty());
-    QCOMPARE(load->PointBlankRanges(), QList<double>({0.0, 0.0, 0.0, 0.0, 0.0}));
+    for (double value : load->PointBlankRanges())
+        QVERIFY(std::isnan(value)); // cannot be computed
     load->ComputeTrajectoryFixedAngle(0.1); // the fixed angle of the "angle" behaviour says so too
     QCOMPARE(warnings.size(), 2);
     QVERIFY(load->TrajectorySeries(2).isEmpty());
@@ -521,3 +547,253 @@ void TestSolver::velocityAtDistance()
 
 QTEST_GUILESS_MAIN(TestSolver)
 #include "tst_solver.moc"
+
+void TestSolver::unusableInputsAreNotIntegrated_data()
+{
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<QString>("message");
+
+    const QString velocity = "Muzzle velocity missing or zero for load : Hostile\nPlease enter a muzzle velocity above 0";
+    const QString air = "Air density cannot be computed for load : Hostile\nPlease check the pressure, the altitude and "
+                        "the temperature";
+    QTest::newRow("velocity 0") << Setup([](Settings*, Shoot* load) { load->setMuzzleVelocity(0); }) << velocity;
+    QTest::newRow("negative velocity") << Setup([](Settings*, Shoot* load) { load->setMuzzleVelocity(-2650); })
+                                       << velocity;
+    QTest::newRow("absolute zero") << Setup([](Settings* settings, Shoot*) {
+        settings->setTemperatureUnit(0);
+        settings->setTemperature(-273);
+    }) << air;
+    QTest::newRow("below absolute zero") << Setup([](Settings* settings, Shoot*) {
+        settings->setTemperatureUnit(1);
+        settings->setTemperature(-1000);
+    }) << air;
+    QTest::newRow("negative pressure") << Setup([](Settings* settings, Shoot*) {
+        settings->setUseDefaultPressure(false);
+        settings->setBasePressure(-20);
+    }) << air;
+    QTest::newRow("altitude above the atmosphere") << Setup([](Settings* settings, Shoot*) {
+        settings->setAltitudeCorrection(true);
+        settings->setAltitudeUnit(0);
+        settings->setAltitude(100000);
+    }) << air;
+}
+
+// A load that cannot be integrated says why, once, and leaves nothing to show.
+void TestSolver::unusableInputsAreNotIntegrated()
+{
+    QFETCH(Setup, setup);
+    QFETCH(QString, message);
+
+    auto load = makeLoad(rifle308, "Hostile");
+    setup(settings, load.get());
+    load->ComputeTrajectory();
+    load->ComputeRangeCard();
+    QCOMPARE(warnings, QStringList{"Warning|" + message});
+    QCOMPARE(load->inputProblem(), message);
+    for (int index = 0; index < Shoot::trajectorySeriesCount; ++index)
+        QVERIFY(load->TrajectorySeries(index).isEmpty());
+    for (int index = 0; index < Shoot::cardSeriesCount; ++index)
+        QVERIFY(load->CardSeries(index).isEmpty());
+    const QList<double> blank = load->PointBlankRanges();
+    QCOMPARE(blank.size(), 5);
+    for (double value : blank)
+        QVERIFY(std::isnan(value));
+}
+
+void TestSolver::hostileInputsGiveBoundedFiniteResults_data()
+{
+    QTest::addColumn<Setup>("setup");
+
+    QTest::newRow("twist 0") << Setup([](Settings* settings, Shoot*) {
+        settings->setIncludeSpinDrift(true);
+        settings->setTwist(0);
+    });
+    QTest::newRow("caliber 0") << Setup([](Settings* settings, Shoot* load) {
+        settings->setIncludeSpinDrift(true);
+        load->setCaliber(0);
+    });
+    QTest::newRow("length 0") << Setup([](Settings* settings, Shoot* load) {
+        settings->setIncludeSpinDrift(true);
+        load->setLength(0);
+    });
+    QTest::newRow("weight 1e306 grains") << Setup([](Settings*, Shoot* load) { load->setWeight(1e306); });
+    QTest::newRow("velocity 2e9 ft/s") << Setup([](Settings*, Shoot* load) { load->setMuzzleVelocity(2'000'000'000); });
+    QTest::newRow("coefficient 1e9") << Setup([](Settings*, Shoot* load) { load->setBCMulti({0}, {1e9}); });
+    QTest::newRow("kill zone 0") << Setup([](Settings* settings, Shoot*) { settings->setKillZone(0); });
+    QTest::newRow("kill zone 1e9") << Setup([](Settings* settings, Shoot*) { settings->setKillZone(1e9); });
+    QTest::newRow("negative kill zone") << Setup([](Settings* settings, Shoot*) { settings->setKillZone(-50); });
+    QTest::newRow("card step 0") << Setup([](Settings* settings, Shoot*) { settings->setCardStep(0); });
+    QTest::newRow("card step -5") << Setup([](Settings* settings, Shoot*) { settings->setCardStep(-5); });
+    QTest::newRow("card step int max") << Setup([](Settings* settings, Shoot*) { settings->setCardStep(2147483647); });
+    QTest::newRow("max range int max") << Setup([](Settings* settings, Shoot*) {
+        settings->setAutoRange(false);
+        settings->setMaxRange(2147483647);
+    });
+    QTest::newRow("wind 1e306") << Setup([](Settings* settings, Shoot*) {
+        settings->setWindAngle(90);
+        settings->setWindVelocity(1e306);
+    });
+    QTest::newRow("custom click over 0 m") << Setup([](Settings* settings, Shoot*) {
+        settings->setScopeClick(6);
+        settings->setManScopeDevH(1);
+        settings->setManScopeDistH(0);
+        settings->setManScopeDevV(0);
+        settings->setManScopeDistV(0);
+    });
+    QTest::newRow("sight height -1 m") << Setup([](Settings* settings, Shoot*) { settings->setSightHeight(-100); });
+    QTest::newRow("sight height 1e9") << Setup([](Settings* settings, Shoot*) { settings->setSightHeight(1e9); });
+    QTest::newRow("zero range -100") << Setup([](Settings*, Shoot* load) { load->setZeroRange(-100); });
+    QTest::newRow("zero range 1e9") << Setup([](Settings*, Shoot* load) { load->setZeroRange(1'000'000'000); });
+    for (int slope : {80, 89, 90, 91, 135, 180, 270, 1000}) {
+        for (int direction : {0, 1}) {
+            QTest::addRow("slope %d %s", slope, direction == 0 ? "up" : "down")
+                << Setup([slope, direction](Settings* settings, Shoot*) {
+                       settings->setAutoRange(false);
+                       settings->setMaxRange(4000);
+                       settings->setUpHillAngle(slope);
+                       settings->setUpHillDirection(direction);
+                   });
+        }
+    }
+    QTest::newRow("slope 180 auto range") << Setup([](Settings* settings, Shoot*) { settings->setUpHillAngle(180); });
+}
+
+// Whatever a parameter file holds, a computation ends, shows no infinity, and its trajectory
+// advances along the line of sight (the curves and cards are functions of the distance).
+void TestSolver::hostileInputsGiveBoundedFiniteResults()
+{
+    QFETCH(Setup, setup);
+
+    auto load = makeLoad(rifle308, "Hostile");
+    setup(settings, load.get());
+    load->ComputeTrajectory();
+    load->ComputeRangeCard();
+    const std::vector<TrajectoryState>& states = load->States();
+    QVERIFY(states.size() <= 240'001);
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        QVERIFY(states[i].x > states[i - 1].x);
+        QVERIFY(std::isfinite(states[i].y) && std::isfinite(states[i].vx) && std::isfinite(states[i].vy));
+    }
+    for (int index = 0; index < Shoot::trajectorySeriesCount; ++index)
+        QVERIFY2(noInfinity(load->TrajectorySeries(index)), qPrintable(QString::number(index)));
+    for (int index = 0; index < Shoot::cardSeriesCount; ++index) {
+        QVERIFY2(noInfinity(load->CardSeries(index)), qPrintable(QString::number(index)));
+        QVERIFY(load->CardSeries(index).size() <= 10'000);
+    }
+    const QList<double> blank = load->PointBlankRanges();
+    QCOMPARE(blank.size(), 5);
+    QVERIFY(noInfinity(blank));
+    QVERIFY(noInfinity(load->CharacteristicRanges(load->shootAngle())));
+}
+
+void TestSolver::extremesOfTheWidgets_data()
+{
+    QTest::addColumn<int>("velocityFps");
+    QTest::addColumn<double>("coefficient");
+    QTest::addColumn<int>("maxRange");
+    QTest::addColumn<int>("slope");
+    QTest::addColumn<int>("direction");
+
+    QTest::newRow("4000 m at 6000 ft/s") << 6000 << 0.8 << 4000 << 0 << 0;
+    QTest::newRow("BC 0.005 at 150 m/s") << 492 << 0.005 << 4000 << 0 << 0;
+    QTest::newRow("75 degrees up") << 2650 << 0.45 << 4000 << 75 << 0;
+    QTest::newRow("75 degrees down") << 2650 << 0.45 << 4000 << 75 << 1;
+    QTest::newRow("BC 0.005 at 150 m/s, 75 up") << 492 << 0.005 << 4000 << 75 << 0;
+    QTest::newRow("BC 0.005 at 150 m/s, 75 down") << 492 << 0.005 << 4000 << 75 << 1;
+    QTest::newRow("6000 ft/s, 75 up") << 6000 << 0.8 << 4000 << 75 << 0;
+}
+
+// The extremes the widgets allow: every trajectory ends by one of its ordinary rules.
+void TestSolver::extremesOfTheWidgets()
+{
+    QFETCH(int, velocityFps);
+    QFETCH(double, coefficient);
+    QFETCH(int, maxRange);
+    QFETCH(int, slope);
+    QFETCH(int, direction);
+
+    settings->setAutoRange(false);
+    settings->setMaxRange(maxRange);
+    settings->setUpHillAngle(slope);
+    settings->setUpHillDirection(direction);
+    settings->setCardStep(1);
+    auto load = makeLoad({168, velocityFps, 0.308, 1.215, 0, {0}, {coefficient}, 100});
+    load->ComputeTrajectory();
+    load->ComputeRangeCard();
+    const std::vector<TrajectoryState>& states = load->States();
+    QVERIFY(states.size() > 1 && states.size() < 240'001);
+    const TrajectoryState& last = states.back();
+    const TrajectoryState next = load->RungeKuttaStep(last, Shoot::timeStepS);
+    QVERIFY2(last.x >= maxRange || last.y <= -40.0 || next.x <= last.x,
+        qPrintable(QString("ended at x %1 y %2").arg(last.x).arg(last.y)));
+    for (int index = 0; index < Shoot::trajectorySeriesCount; ++index)
+        for (double value : load->TrajectorySeries(index))
+            QVERIFY(std::isfinite(value));
+    for (int index = 0; index < Shoot::cardSeriesCount; ++index)
+        for (double value : load->CardSeries(index))
+            QVERIFY(std::isfinite(value));
+    const QList<double> blank = load->PointBlankRanges();
+    QVERIFY(noInfinity(blank));
+}
+
+void TestSolver::trajectoryEndsWhereTheBulletStopsAdvancing()
+{
+    // Steeply uphill with a draggy pellet, gravity along the slope turns the bullet back
+    // before it falls 40 m below the line of sight.
+    settings->setAutoRange(false);
+    settings->setMaxRange(4000);
+    settings->setUpHillAngle(75);
+    auto load = makeLoad({8, 492, 0.177, 0.3, 0, {0}, {0.005}, 10});
+    load->ComputeTrajectory();
+    const TrajectoryState& last = load->States().back();
+    QVERIFY2(last.y > -40.0, qPrintable(QString::number(last.y)));
+    QVERIFY(last.x < 4000);
+    QVERIFY(load->RungeKuttaStep(last, Shoot::timeStepS).x <= last.x);
+    QCOMPARE(load->TrajectorySeries(2).size(), int(load->States().size()) - 1);
+}
+
+void TestSolver::flightEndsAfterTwoMinutes()
+{
+    // Gravity across the line of sight reversed (a slope of 180 degrees from a file) and next
+    // to no drag: nothing brings the bullet back to the line of sight and it keeps advancing,
+    // towards a maximum range of two million kilometres; the flight is cut after 240 000 steps.
+    settings->setAutoRange(false);
+    settings->setMaxRange(2147483647);
+    settings->setUpHillAngle(180);
+    auto load = makeLoad({168, 2650, 0.308, 1.215, 0, {0}, {1e9}, 200});
+    load->ComputeTrajectoryFixedAngle(0.0);
+    QCOMPARE(load->States().size(), std::size_t(240'001));
+    QVERIFY(load->States().back().y > 0.0);
+    const QList<double> ranges = load->PointBlankRanges(); // on the slope
+    QVERIFY(std::isfinite(ranges[0]));
+    QVERIFY(std::isnan(ranges[1]) && std::isnan(ranges[4])); // never back to the line of sight
+}
+
+void TestSolver::notComputableValuesAreNaN()
+{
+    // A custom click over no distance: the click columns cannot be computed, the rest can.
+    settings->setScopeClick(6);
+    settings->setManScopeDistH(0);
+    settings->setManScopeDistV(0);
+    auto load = makeLoad(rifle308);
+    load->ComputeTrajectory();
+    load->ComputeRangeCard();
+    QVERIFY(!load->CardSeries(2).isEmpty());
+    for (int index = 0; index < Shoot::cardSeriesCount; ++index) {
+        const bool clicks = index == 16 || index == 17 || index == 22 || index == 23;
+        for (double value : load->CardSeries(index))
+            QVERIFY2(clicks ? std::isnan(value) : std::isfinite(value), qPrintable(QString::number(index)));
+    }
+
+    // An absurd weight: the energies overflow and say so, the other series are whole.
+    load->setWeight(1e308);
+    load->ComputeTrajectory();
+    for (double value : load->TrajectorySeries(5))
+        QVERIFY(std::isnan(value));
+    for (double value : load->TrajectorySeries(4))
+        QVERIFY(std::isfinite(value));
+
+    // A kill zone no trajectory leaves: no kill-zone exit.
+    settings->setKillZone(1e9);
+    QVERIFY(std::isnan(load->PointBlankRanges()[4]));
+}
