@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -97,6 +98,29 @@ struct LoadReport {
     const Shoot* load;
     QList<double> pointBlank;
 };
+
+// Whether any value the report prints cannot be computed (NaN): a column of clicks without a
+// click value, an energy that overflows, a point-blank range never reached.
+bool lacksValues(const LoadReport& report, const QList<CardLayout::Column>& columns, bool withSeries)
+{
+    const auto lacking = [](const auto& values) {
+        return std::any_of(values.begin(), values.end(), [](double value) { return !std::isfinite(value); });
+    };
+    if (lacking(report.pointBlank) || !std::isfinite(report.load->shootAngle()))
+        return true;
+    for (const CardLayout::Column& column : columns)
+        if (lacking(report.load->CardSeries(column.series)))
+            return true;
+    if (withSeries) {
+        for (int index = 0; index < Shoot::trajectorySeriesCount; ++index)
+            if (lacking(report.load->TrajectorySeries(index)))
+                return true;
+        for (int index = 0; index < Shoot::cardSeriesCount; ++index)
+            if (lacking(report.load->CardSeries(index)))
+                return true;
+    }
+    return false;
+}
 
 QString csvReport(const QList<LoadReport>& reports, const QList<CardLayout::Column>& columns)
 {
@@ -192,6 +216,7 @@ bool parseOptions(const QStringList& arguments, Options& options, bool& helpShow
         "Computes the loads of a Vanto parameter file and prints, for every active load, its shooting angle, zero "
         "range, point-blank ranges and range card.\n"
         "The file is read into a private settings store: your own settings are never touched.\n"
+        "A value that cannot be computed is left empty in CSV and is null in JSON, with a warning.\n"
         "Exit status: 0 success, 2 usage error, 3 file that cannot be read.\n"
         "\"vanto-cli bc --help\" describes the ballistic-coefficient calculation.");
     parser.addHelpOption();
@@ -416,6 +441,9 @@ int main(int argc, char* argv[])
         while (pointBlank.size() < 5)
             pointBlank << 0.0;
         reports << LoadReport{index, load, pointBlank};
+        if (lacksValues(reports.last(), columns, options.series))
+            Messages::warning("Warning",
+                "Some values of load : " + load->title() + " cannot be computed; they are left empty (CSV) or null (JSON)");
     }
 
     const QString report

@@ -852,9 +852,8 @@ double Shoot::VelocityAtDistance(double distanceM) const
     const ForceModel model = forceModel(gX, gY);
     TrajectoryState state{0.0, 0.0, muzzleVelocityMs(), 0.0};
     // A projectile that stalls short of the distance would never get there: the probe stops
-    // when it no longer moves forward, or after 1000 s of flight.
-    constexpr int stepLimit = 2'000'000;
-    for (int steps = 0; distanceM > state.x && state.vx > 0.0 && steps < stepLimit; ++steps)
+    // when it no longer moves forward, or after two minutes of flight.
+    for (int steps = 0; distanceM > state.x && state.vx > 0.0 && steps < maxFlightSteps; ++steps)
         state = step(model, state, timeStepS);
     return state.vx;
 }

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace CardLayout {
 namespace {
 
@@ -59,6 +61,16 @@ QList<Column> columns(int unitSystem, bool showMoa, bool showMils, bool showClic
         result << Column{QCoreApplication::translate("RangeCard", header), metric ? entry.metricSeries : entry.usSeries};
     }
     return result;
+}
+
+QString cellText(double value)
+{
+    return std::isfinite(value) ? QString::number(value, 'g', 6) : QStringLiteral("-");
+}
+
+QString notComputableText()
+{
+    return QCoreApplication::translate("RangeCard", "Cannot be computed for this load");
 }
 
 } // namespace CardLayout

@@ -15,4 +15,11 @@ struct Column {
 
 QList<Column> columns(int unitSystem, bool showMoa, bool showMils, bool showClicks);
 
+// A card value in the general format with 6 significant digits; a value that cannot be
+// computed (NaN, or an infinity) reads "-".
+QString cellText(double value);
+
+// What a "-" cell means, for its tooltip (context "RangeCard").
+QString notComputableText();
+
 } // namespace CardLayout

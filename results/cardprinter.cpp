@@ -2,6 +2,7 @@
 
 #include "app/version.h"
 #include "ballistics/shoot.h"
+#include "results/cardlayout.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>
@@ -37,7 +38,7 @@ const QTextLength fullWidth(QTextLength::PercentageLength, 100);
 
 QString general(double value)
 {
-    return QString::number(value, 'g', 6);
+    return CardLayout::cellText(value);
 }
 
 QString withUnit(double value, const QString& unit)

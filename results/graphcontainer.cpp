@@ -17,6 +17,9 @@
 #include <qwt_scale_engine.h>
 #include <qwt_text.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr double bandStartCm = 4.0;
@@ -154,7 +157,19 @@ void GraphContainer::UpdateGraph(int index, QVector<double>* i_value)
     if (index < 0 || index >= int(curves.size()) || !i_value)
         return;
     QwtPlotCurve& curve = curves[std::size_t(index)];
-    curve.setSamples(i_value[0], i_value[1]);
+    // A point with a value that cannot be computed is left out: the plot scales to the rest.
+    QVector<double> xs;
+    QVector<double> ys;
+    const int n = int(std::min(i_value[0].size(), i_value[1].size()));
+    xs.reserve(n);
+    ys.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        if (std::isfinite(i_value[0][i]) && std::isfinite(i_value[1][i])) {
+            xs << i_value[0][i];
+            ys << i_value[1][i];
+        }
+    }
+    curve.setSamples(xs, ys);
     curve.setPen(loadColor(index));
     curve.setRenderHint(QwtPlotItem::RenderAntialiased, true);
     curve.setYAxis(QwtPlot::yLeft);

@@ -8,6 +8,8 @@
 
 #include <QDebug>
 
+#include <cmath>
+
 InfoPanel::InfoPanel(int index, QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::InfoPanel>())
@@ -37,10 +39,15 @@ void InfoPanel::UpdateLabel()
     const bool metric = settings->unitSystem() == 0;
     const QString suffix = metric ? " m" : " yd";
     const double factor = metric ? 1.0 : 1.0936133;
-    const auto text = [&](double metres) { return QString::number(metres * factor, 'f', 1) + suffix; };
+    // A range that cannot be computed reads "-", and its tooltip says why.
+    const auto show = [&](QLabel* label, double metres) {
+        const bool known = std::isfinite(metres);
+        label->setText(known ? QString::number(metres * factor, 'f', 1) + suffix : QStringLiteral("-"));
+        label->setToolTip(known ? QString() : tr("This range cannot be computed for this load"));
+    };
 
     ui->label_loadName->setText(load->title());
-    ui->label_DRIvalue->setText(text(ranges[0]));
-    ui->label_DROvalue->setText(text(ranges[1]));
-    ui->label_DTMvalue->setText(text(ranges[4]));
+    show(ui->label_DRIvalue, ranges[0]);
+    show(ui->label_DROvalue, ranges[1]);
+    show(ui->label_DTMvalue, ranges[4]);
 }

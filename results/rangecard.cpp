@@ -16,6 +16,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 
 RangeCard::RangeCard(int index, QWidget* parent)
     : QWidget(parent)
@@ -72,8 +73,13 @@ void RangeCard::populate()
     table->setRowCount(rows);
     for (int column = 0; column < columns.size(); ++column) {
         const QVector<double> values = load->CardSeries(columns[column].series);
-        for (int row = 0; row < rows; ++row)
-            table->setItem(row, column, new QTableWidgetItem(QString::number(values.value(row), 'g', 6)));
+        for (int row = 0; row < rows; ++row) {
+            const double value = values.value(row);
+            auto* item = new QTableWidgetItem(CardLayout::cellText(value));
+            if (!std::isfinite(value))
+                item->setToolTip(CardLayout::notComputableText());
+            table->setItem(row, column, item);
+        }
     }
     table->resizeColumnsToContents();
 }

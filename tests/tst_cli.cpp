@@ -38,6 +38,8 @@ private slots:
     void jsonMatchesTheProgram();
     void warningsGoToStandardErrorAndJson();
     void malformedFileGivesDefaults();
+    void hostileValuesShowNoInfinityOrNaN_data();
+    void hostileValuesShowNoInfinityOrNaN();
     void userStoreIsNeverTouched();
     void ballisticCoefficient_data();
     void ballisticCoefficient();
@@ -262,6 +264,62 @@ void TestCli::malformedFileGivesDefaults()
     const Run result = run({"--format", "json", path});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(QJsonDocument::fromJson(result.out).isObject());
+}
+
+void TestCli::hostileValuesShowNoInfinityOrNaN_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("warning");
+
+    // A database load of the default rifle, with the line that makes it hostile.
+    const QByteArray load = "[shoot]\n0\\active=true\n0\\origin=db\n0\\title=Hostile\n0\\weight=168\n"
+                            "0\\weightUnit=0\n0\\caliber=0.308\n0\\caliberUnit=0\n0\\length=1.2\n"
+                            "0\\lengthUnit=0\n0\\BCmultiBC=0.462\n0\\BCmultiV=0\n0\\zeroRange=200\n"
+                            "0\\zeroRangeUnit=0\n0\\muzzleVelocityUnit=1\n";
+    const QByteArray moving = "0\\muzzleVelocity=2650\n";
+    const QString lacking = "Some values of load : Hostile cannot be computed";
+    QTest::newRow("muzzle velocity 0") << QByteArray(load + "0\\muzzleVelocity=0\n")
+                                       << "Muzzle velocity missing or zero for load : Hostile";
+    // Settings beyond their widgets' ranges are brought into them as the program shows them;
+    // whatever comes of that, nothing non-finite is printed.
+    QTest::newRow("below absolute zero") << QByteArray(load + moving + "[envir]\ntemperature=-500\ntemperatureUnit=0\n")
+                                         << "";
+    QTest::newRow("custom click over 0 m")
+        << QByteArray(load + moving + "[rifle]\nscopeClick=6\nmanScopeDistH=0\nmanScopeDistV=0\n"
+                      + "[global]\ncardDisplayClicks=true\n")
+        << "";
+    QTest::newRow("weight 1e308") << QByteArray(load + moving).replace("weight=168", "weight=1e308") << lacking;
+    QTest::newRow("kill zone 1e9") << QByteArray(load + moving + "[global]\nkillZone=1e9\n") << "";
+    QTest::newRow("slope 180, no range limit")
+        << QByteArray(load + moving + "[envir]\nupHillAngle=180\n[global]\nautoRange=false\nmaxRange=2147483647\n")
+        << "";
+    QTest::newRow("twist 0, spin drift")
+        << QByteArray(load + moving + "[rifle]\ntwist=0\n[global]\nincludeSpinDrift=true\n") << "";
+    QTest::newRow("card step 0") << QByteArray(load + moving + "[global]\ncardStep=0\n") << "";
+}
+
+// Values no widget would let through, written into a file by hand: the command ends, says
+// what cannot be computed, and neither its CSV nor its JSON shows "nan" or "inf".
+void TestCli::hostileValuesShowNoInfinityOrNaN()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, warning);
+
+    const QString path = filesDir.filePath(QString("hostile-%1.vnt").arg(QTest::currentDataTag()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+    file.close();
+    for (const QStringList& format : {QStringList{"--format", "csv"}, QStringList{"--format", "json", "--series"}}) {
+        const Run result = run(format + QStringList{path});
+        QCOMPARE(result.exitCode, 0);
+        const QByteArray lower = result.out.toLower();
+        QVERIFY2(!lower.contains("nan") && !lower.contains("inf"), result.out.left(2000).constData());
+        if (!warning.isEmpty())
+            QVERIFY2(result.err.contains(warning.toUtf8()), result.err.constData());
+        if (format.contains("json"))
+            QVERIFY(QJsonDocument::fromJson(result.out).isObject());
+    }
 }
 
 void TestCli::userStoreIsNeverTouched()

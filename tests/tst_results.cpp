@@ -10,7 +10,10 @@
 #include "settings/parameterfile.h"
 #include "settings/settings.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QTextDocument>
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QSettings>
@@ -41,6 +44,7 @@ private slots:
     void cardColumns();
     void cardValuesAndRows();
     void cardOfAnInactiveLoad();
+    void valuesThatCannotBeComputed();
 
 private:
     void wire(GraphContainer& graph);
@@ -386,6 +390,70 @@ void TestResults::cardOfAnInactiveLoad()
     QCOMPARE(headers(table),
         QStringList({"Range (yd)", "Drop (in)", "Drop (clicks)", "Drift (in)", "Drift (clicks)", "Velocity (fps)",
             "Energy (ft.lbs)", "Time of flight (s)"}));
+}
+
+// Clicks without a click value, an energy that overflows and a kill zone no trajectory leaves:
+// every view says "-" where a value cannot be computed, never "nan" or "inf".
+void TestResults::valuesThatCannotBeComputed()
+{
+    settings->setCardDisplayClicks(true);
+    settings->setScopeClick(6);
+    settings->setManScopeDistH(0);
+    settings->setManScopeDistV(0);
+    settings->setKillZone(1e9);
+    container->GetShoot(0)->setWeight(1e308);
+    container->setPlotType(ShootContainer::Energy);
+    GraphContainer graph;
+    wire(graph);
+    container->Compute();
+
+    const auto clean = [](const QString& text) {
+        const QString lower = text.toLower();
+        return !lower.contains("nan") && !lower.contains("inf");
+    };
+
+    // The overflowing energy curve is left empty; the other load's curve and the axes are whole.
+    QCOMPARE(int(graph.curve(0).dataSize()), 0);
+    QVERIFY(graph.curve(1).dataSize() > 0);
+    const QwtScaleDiv& left = graph.plotWidget()->axisScaleDiv(QwtPlot::yLeft);
+    QVERIFY(std::isfinite(left.lowerBound()) && std::isfinite(left.upperBound()));
+
+    RangeCard card(0);
+    card.populate();
+    auto* table = card.findChild<QTableWidget*>("tableWidget");
+    QVERIFY(table->rowCount() > 0);
+    const QStringList shown = headers(table);
+    const int dropClicks = int(shown.indexOf("Drop (clicks)"));
+    const int driftClicks = int(shown.indexOf("Drift (clicks)"));
+    const int energy = int(shown.indexOf("Energy (J)"));
+    QVERIFY(dropClicks > 0 && driftClicks > 0 && energy > 0);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QTableWidgetItem* item = table->item(row, column);
+            QVERIFY(clean(item->text()));
+            if (column == dropClicks || column == driftClicks || column == energy) {
+                QCOMPARE(item->text(), QString("-"));
+                QCOMPARE(item->toolTip(), QString("Cannot be computed for this load"));
+            } else {
+                QVERIFY(item->toolTip().isEmpty());
+            }
+        }
+    }
+
+    QGuiApplication::clipboard()->clear();
+    card.findChild<QPushButton*>("pushButton_copy")->click();
+    const QString copied = QGuiApplication::clipboard()->text();
+    QVERIFY(copied.contains("\t-\t"));
+    QVERIFY(clean(copied));
+    QVERIFY(clean(card.composeDocument(table)->toPlainText()));
+
+    InfoPanel panel(0);
+    panel.UpdateLabel();
+    const QLabel* exit = panel.findChild<QLabel*>("label_DTMvalue");
+    QCOMPARE(exit->text(), QString("-"));
+    QCOMPARE(exit->toolTip(), QString("This range cannot be computed for this load"));
+    QVERIFY(panel.findChild<QLabel*>("label_DRIvalue")->text().endsWith(" m"));
+    QVERIFY(panel.findChild<QLabel*>("label_DRIvalue")->toolTip().isEmpty());
 }
 
 QTEST_MAIN(TestResults)

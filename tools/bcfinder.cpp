@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QDebug>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace BcFinder {
 namespace {
@@ -24,6 +26,13 @@ double velocityFactor(int velocityUnit)
     return velocityUnit != 1 ? 1.0 : metresPerFoot;
 }
 
+// The load takes whole velocities; a reading beyond the int range is clamped rather than
+// converted with undefined behaviour.
+int wholeVelocity(double velocity)
+{
+    return int(std::clamp(velocity, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
+}
+
 } // namespace
 
 Result find(const Input& input)
@@ -33,7 +42,7 @@ Result find(const Input& input)
     const double velocityFar = input.velocityFar * fv;
 
     Shoot load(1, nullptr, Shoot::Storage::Scratch);
-    load.setMuzzleVelocity(int(input.velocityNear));
+    load.setMuzzleVelocity(wholeVelocity(input.velocityNear));
     load.setMuzzleVelocityUnit(input.velocityUnit);
     load.setGModel(input.model);
 
@@ -67,7 +76,7 @@ Result find(const Input& input)
     double muzzle = lo;
     while (hi - lo > 0.01) {
         muzzle = (lo + hi) * 0.5;
-        load.setMuzzleVelocity(int(muzzle));
+        load.setMuzzleVelocity(wholeVelocity(muzzle));
         load.setMuzzleVelocityUnit(0);
         const double atNear = load.VelocityAtDistance(input.rangeNear * fd);
         if (velocityNear < atNear)
