@@ -12,8 +12,10 @@
 //                         point-blank list)
 //
 // Output: one line per load (engine ms, reference ms, their ratio, the speed-up of the engine),
-// a line starting with "MISMATCH" for every quantity that differs, and last the line
-// "median speed-up: X.XX". The exit code is 1 when anything differed, 0 otherwise.
+// a line starting with "MISMATCH" for every quantity that differs, the line
+// "median speed-up: X.XX", then the extremes: the engine's time on the limits of the widgets
+// and on inputs beyond them (card step 1), with the number of states, of metric card rows and
+// what ended the flight. The exit code is 1 when anything differed, 0 otherwise.
 //
 // The program never touches the user's settings: the store lives in a temporary folder.
 
@@ -204,6 +206,73 @@ const std::vector<BenchLoad>& benchLoads()
     return loads;
 }
 
+// The extremes: the limits of the widgets, and inputs beyond them that only a parameter file
+// can hold. Timed on the engine alone (the reference follows flights the engine cuts short).
+const std::vector<BenchLoad>& extremeLoads()
+{
+    const auto fixedRange = [](int metres) {
+        return [metres](Settings& c) {
+            c.setAutoRange(false);
+            c.setMaxRange(metres);
+        };
+    };
+    const auto slope = [](int degrees, int direction) {
+        return [degrees, direction](Settings& c) {
+            c.setAutoRange(false);
+            c.setMaxRange(4000);
+            c.setUpHillAngle(degrees);
+            c.setUpHillDirection(direction);
+        };
+    };
+    const auto fast = [](Shoot& s) { setLoad(s, ".224 55 gr at 6000 ft/s", 55.0, 6000, 0.224, 0.75, 0, 0.25, 100); };
+    const auto draggy = [](Shoot& s) { setLoad(s, "pellet BC 0.005 at 150 m/s", 8.4, 492, 0.177, 0.22, 0, 0.005, 10); };
+    static const std::vector<BenchLoad> loads = {
+        {"x1 6000 ft/s to 4000 m", fixedRange(4000), fast},
+        {"x2 BC 0.005 at 150 m/s to 4000 m", fixedRange(4000), draggy},
+        {"x3 .308 75 deg uphill to 4000 m", slope(75, 0), [](Shoot& s) { load308(s, 0, 0.462, ".308"); }},
+        {"x4 .308 75 deg downhill to 4000 m", slope(75, 1), [](Shoot& s) { load308(s, 0, 0.462, ".308"); }},
+        {"x5 BC 0.005 at 150 m/s, 75 deg uphill", slope(75, 0), draggy},
+        {"x6 BC 0.005 at 150 m/s, 75 deg downhill", slope(75, 1), draggy},
+        {"x7 6000 ft/s, 75 deg downhill to 4000 m", slope(75, 1), fast},
+        {"y1 file: slope 180 deg, BC 1e9, no range limit",
+            [](Settings& c) {
+                c.setAutoRange(false);
+                c.setMaxRange(2147483647);
+                c.setUpHillAngle(180);
+            },
+            [](Shoot& s) {
+                load308(s, 0, 0.462, ".308");
+                s.setBCMulti({0.0}, {1e9});
+            }},
+        {"y2 file: kill zone 1e9 cm", [](Settings& c) { c.setKillZone(1e9); },
+            [](Shoot& s) { load308(s, 0, 0.462, ".308"); }},
+        {"y3 file: zero range 1e9 m", [](Settings&) {},
+            [](Shoot& s) {
+                load308(s, 0, 0.462, ".308");
+                s.setZeroRange(1000000000);
+            }},
+    };
+    return loads;
+}
+
+// Why a trajectory ended, by the rules of the integration loop.
+const char* endOfFlight(const Shoot& shoot, const Settings& settings)
+{
+    const std::vector<TrajectoryState>& states = shoot.States();
+    if (states.size() < 2)
+        return "not integrated";
+    const TrajectoryState& last = states.back();
+    if (states.size() > 240'000)
+        return "two-minute cap";
+    if (last.y <= -40.0)
+        return "40 m below the sight line";
+    if (settings.autoRange() && last.y <= -2.0)
+        return "2 m below the sight line";
+    if (!settings.autoRange() && last.x >= settings.maxRangeSI())
+        return "maximum range";
+    return "stopped advancing";
+}
+
 double median(std::vector<double> values)
 {
     if (values.empty())
@@ -343,5 +412,26 @@ int main(int argc, char* argv[])
     }
 
     std::printf("median speed-up: %.2f\n", median(speedUps));
+
+    // Extremes: engine only, each computation bounded by the integration's own limits.
+    std::printf("\n%-52s %12s %9s %6s  %s\n", "extreme", "engine ms", "states", "rows", "end of flight");
+    for (const BenchLoad& bench : extremeLoads()) {
+        applyDefaultConditions(settings);
+        settings.setCardStep(1);
+        bench.conditions(settings);
+        Shoot shoot(1, nullptr, Shoot::Storage::Scratch);
+        bench.load(shoot);
+        std::vector<double> engineMs;
+        for (int run = 0; run < (quick ? 1 : 3); ++run) {
+            const Clock::time_point start = Clock::now();
+            shoot.ComputeTrajectory();
+            shoot.ComputeRangeCard();
+            shoot.PointBlankRanges();
+            engineMs.push_back(millisecondsSince(start));
+        }
+        std::printf("%-52s %12.3f %9zu %6d  %s\n", bench.name, median(engineMs), shoot.States().size(),
+            int(shoot.CardSeries(2).size()), endOfFlight(shoot, settings));
+        std::fflush(stdout);
+    }
     return mismatch ? 1 : 0;
 }
