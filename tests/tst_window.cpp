@@ -10,10 +10,12 @@
 #include "results/graphcontainer.h"
 #include "results/infopanel.h"
 #include "results/rangecard.h"
+#include "settings/parameterfile.h"
 #include "settings/settings.h"
 #include "windowtesting.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -26,6 +28,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QToolBox>
 #include <QtTest>
 #include <qwt_plot.h>
@@ -57,6 +60,7 @@ private slots:
     void restartOnTheSameStore();
     void restartedProgramSpeaksFrench();
     void frenchAfterARestart();
+    void hostileParameterFileShowsNoNonFiniteNumbers();
 
 private:
     template <typename T> T* widget(const QString& name) const { return WindowTesting::widget<T>(window.get(), name); }
@@ -341,6 +345,55 @@ void TestWindow::frenchAfterARestart()
     QSettings().sync();
 
     QCOMPARE(runRestartedCopy("restartedProgramSpeaksFrench"), 0);
+}
+
+// A parameter file edited by hand with values no widget lets through: the window computes,
+// and no label, card cell, clipboard text, print or axis shows a NaN or an infinity.
+void TestWindow::hostileParameterFileShowsNoNonFiniteNumbers()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    const QString path = programDir.filePath("hostile.vnt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[global]\nkillZone=1e9\ncardStep=0\ncardDisplayClicks=true\ncardDisplayMOA=true\n"
+               "autoRange=false\nmaxRange=2147483647\n"
+               "[envir]\nupHillAngle=180\ntemperature=-500\nwindVelocity=1e300\nwindAngle=90\n"
+               "[rifle]\nscopeClick=6\nmanScopeDistH=0\nmanScopeDevV=0\ntwist=0\nsightHeight=-1e9\n"
+               "[shoot]\n0\\active=true\n0\\origin=db\n0\\title=Heavy\n0\\weight=1e308\n"
+               "0\\muzzleVelocity=2650\n0\\muzzleVelocityUnit=1\n0\\caliber=0\n0\\BCmultiBC=0.4\n"
+               "0\\BCmultiV=0\n0\\zeroRange=-100\n"
+               "1\\active=true\n1\\origin=db\n1\\title=Still\n1\\muzzleVelocity=0\n1\\BCmultiBC=0.4\n"
+               "2\\active=true\n2\\origin=db\n2\\title=Draggy\n2\\muzzleVelocity=-3000\n"
+               "2\\BCmultiBC=-1;nan;inf\n2\\BCmultiV=0;1e308;-5\n");
+    file.close();
+    QVERIFY(ParameterFile::load(path));
+    warnings.clear();
+    for (int plot : {1, 2, 3, 4, 5, 6}) {
+        container->setPlotType(plot);
+        QTest::mouseClick(widget<QPushButton>("pushButton_compute"), Qt::LeftButton);
+        const QwtPlot* plotWidget = window->findChild<GraphContainer*>()->plotWidget();
+        for (int axis : {QwtPlot::yLeft, QwtPlot::yRight, QwtPlot::xBottom}) {
+            const QwtScaleDiv& scale = plotWidget->axisScaleDiv(axis);
+            QVERIFY(std::isfinite(scale.lowerBound()) && std::isfinite(scale.upperBound()));
+        }
+    }
+    QVERIFY(!warnings.isEmpty()); // the loads that cannot be integrated say so
+
+    const QRegularExpression nonFinite("\\b-?(nan|inf|infinity)\\b", QRegularExpression::CaseInsensitiveOption);
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        QVERIFY2(!nonFinite.match(label->text()).hasMatch(), qPrintable(label->objectName() + ": " + label->text()));
+    for (RangeCard* card : window->findChildren<RangeCard*>()) {
+        auto* table = card->findChild<QTableWidget*>("tableWidget");
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < table->columnCount(); ++column)
+                QVERIFY(!nonFinite.match(table->item(row, column)->text()).hasMatch());
+        if (!card->isEnabled())
+            continue;
+        card->findChild<QPushButton*>("pushButton_copy")->click();
+        QVERIFY(!nonFinite.match(QGuiApplication::clipboard()->text()).hasMatch());
+        QVERIFY(!nonFinite.match(card->composeDocument(table)->toPlainText()).hasMatch());
+    }
 }
 
 QTEST_MAIN(TestWindow)
