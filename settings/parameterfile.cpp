@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QPair>
 #include <QSaveFile>
 #include <QSet>
 #include <QSettings>
@@ -109,6 +110,25 @@ bool load(const QString& fileName, QString* errorText)
 
 void restoreLoads()
 {
+    // A unit or drag model index outside its list reads as the first entry, as one that does not
+    // read as a number does: the load's list then shows what the load computes with.
+    static const QList<QPair<QString, int>> choiceFields = {{"muzzleVelocityUnit", 2}, {"weightUnit", 2},
+        {"caliberUnit", 2}, {"lengthUnit", 2}, {"gModel", 6}, {"zeroRangeUnit", 2}};
+    {
+        QSettings store;
+        for (int index = 0; index < ShootContainer::loadCount; ++index) {
+            for (const auto& [field, count] : choiceFields) {
+                const QString key = QString("shoot/%1/%2").arg(index).arg(field);
+                if (!store.contains(key))
+                    continue;
+                bool ok = false;
+                const int choice = store.value(key).toInt(&ok);
+                if (!ok || choice < 0 || choice >= count)
+                    store.setValue(key, 0);
+            }
+        }
+    }
+
     ShootContainer* container = ShootContainer::instance();
     for (int index = 0; index < ShootContainer::loadCount; ++index)
         container->GetShoot(index)->restoreFromSettings();

@@ -26,7 +26,8 @@ bool save(const QString& fileName, QString* errorText = nullptr);
 // lacks. Returns false, changing nothing, when the file cannot be read at all.
 bool load(const QString& fileName, QString* errorText = nullptr);
 
-// Re-reads the four loads from the store, in index order.
+// Re-reads the four loads from the store, in index order. A stored unit or drag model index
+// outside its list is first replaced by 0, the first entry.
 void restoreLoads();
 
 } // namespace ParameterFile

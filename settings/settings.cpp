@@ -1,9 +1,11 @@
 #include "settings/settings.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QVariant>
 
+#include <algorithm>
 #include <cmath>
 #include <variant>
 
@@ -40,57 +42,86 @@ struct TruncatedIntSetter {
 };
 using AnySetter = std::variant<IntSetter, TruncatedIntSetter, DoubleSetter, BoolSetter, StringSetter>;
 
+// What a value read from the store may be. A number outside the range of its widget is brought
+// into it, as the widget would show it; a list index outside its list cannot be read and gives
+// the key's default. Values that come from a hand-edited store or parameter file must not reach
+// the solver unbounded (a temperature below absolute zero or a vertical slope never ends), nor
+// leave a list showing nothing while the computation uses some unit.
+struct Bounds {
+    enum Kind { Any, Index, Range };
+    Kind kind = Any;
+    double minimum = 0.0;
+    double maximum = 0.0;
+};
+
+constexpr Bounds any()
+{
+    return {};
+}
+
+// An index into a list of count entries.
+constexpr Bounds choices(int count)
+{
+    return {Bounds::Index, 0.0, double(count - 1)};
+}
+
+constexpr Bounds range(double minimum, double maximum)
+{
+    return {Bounds::Range, minimum, maximum};
+}
+
 struct KeyEntry {
     const char* key;
     QVariant defaultValue;
     AnySetter setter;
+    Bounds bounds;
 };
 
-// Every persisted setting in the order initialize() reads it. "global/language" is read by
-// initializeLanguage() and is not part of this table.
+// Every persisted setting in the order initialize() reads it, with the bounds of its widget.
+// "global/language" is read by initializeLanguage() and is not part of this table.
 const std::vector<KeyEntry>& keyTable()
 {
     static const std::vector<KeyEntry> table = {
-        {"global/unitSystem", 0, &Settings::setUnitSystem},
-        {"global/useAngleDisplay", 0, &Settings::setUseAngleDisplay},
-        {"global/killZone", 30, &Settings::setKillZone},
-        {"global/killZoneUnit", 0, &Settings::setKillZoneUnit},
-        {"global/maxRange", 800, &Settings::setMaxRange},
-        {"global/maxRangeUnit", 0, &Settings::setMaxRangeUnit},
-        {"global/autoRange", true, &Settings::setAutoRange},
-        {"global/includeSpinDrift", false, &Settings::setIncludeSpinDrift},
-        {"global/cardStep", 50, &Settings::setCardStep},
-        {"global/saveDir", QString(), &Settings::setSaveDir},
-        {"global/cardDisplayMOA", false, &Settings::setCardDisplayMOA},
-        {"global/cardDisplayMils", false, &Settings::setCardDisplayMils},
-        {"global/cardDisplayClicks", false, &Settings::setCardDisplayClicks},
-        {"envir/useDefaultPressure", true, &Settings::setUseDefaultPressure},
-        {"envir/basePressure", 1013, &Settings::setBasePressure},
-        {"envir/basePressureUnit", 0, &Settings::setBasePressureUnit},
-        {"envir/altitude", 150, &Settings::setAltitude},
-        {"envir/altitudeUnit", 0, &Settings::setAltitudeUnit},
-        {"envir/altitudeCorrection", false, &Settings::setAltitudeCorrection},
-        {"envir/windVelocity", 15, &Settings::setWindVelocity},
-        {"envir/windVelocityUnit", 0, &Settings::setWindVelocityUnit},
-        {"envir/windAngle", 0, &Settings::setWindAngle},
-        {"envir/temperature", 25, &Settings::setTemperature},
-        {"envir/temperatureUnit", 0, &Settings::setTemperatureUnit},
-        {"envir/upHillAngle", 0, TruncatedIntSetter{&Settings::setUpHillAngle}},
-        {"envir/upHillDirection", 0, &Settings::setUpHillDirection},
-        {"rifle/sightHeight", 3.5, &Settings::setSightHeight},
-        {"rifle/sightHeightUnit", 0, &Settings::setSightHeightUnit},
-        {"rifle/twist", 13, &Settings::setTwist},
-        {"rifle/twistUnit", 1, &Settings::setTwistUnit},
-        {"rifle/twistDirection", 1, &Settings::setTwistDirection},
-        {"rifle/scopeClick", 1, &Settings::setScopeClick},
-        {"rifle/manScopeDevH", 0, &Settings::setManScopeDevH},
-        {"rifle/manScopeDevUnitH", 0, &Settings::setManScopeDevUnitH},
-        {"rifle/manScopeDistH", 100, &Settings::setManScopeDistH},
-        {"rifle/manScopeDistUnitH", 0, &Settings::setManScopeDistUnitH},
-        {"rifle/manScopeDevV", 0, &Settings::setManScopeDevV},
-        {"rifle/manScopeDevUnitV", 0, &Settings::setManScopeDevUnitV},
-        {"rifle/manScopeDistV", 100, &Settings::setManScopeDistV},
-        {"rifle/manScopeDistUnitV", 0, &Settings::setManScopeDistUnitV},
+        {"global/unitSystem", 0, &Settings::setUnitSystem, choices(2)},
+        {"global/useAngleDisplay", 0, &Settings::setUseAngleDisplay, choices(3)},
+        {"global/killZone", 30, &Settings::setKillZone, range(0.1, 500)},
+        {"global/killZoneUnit", 0, &Settings::setKillZoneUnit, choices(2)},
+        {"global/maxRange", 800, &Settings::setMaxRange, range(100, 4000)},
+        {"global/maxRangeUnit", 0, &Settings::setMaxRangeUnit, choices(2)},
+        {"global/autoRange", true, &Settings::setAutoRange, any()},
+        {"global/includeSpinDrift", false, &Settings::setIncludeSpinDrift, any()},
+        {"global/cardStep", 50, &Settings::setCardStep, range(1, 200)},
+        {"global/saveDir", QString(), &Settings::setSaveDir, any()},
+        {"global/cardDisplayMOA", false, &Settings::setCardDisplayMOA, any()},
+        {"global/cardDisplayMils", false, &Settings::setCardDisplayMils, any()},
+        {"global/cardDisplayClicks", false, &Settings::setCardDisplayClicks, any()},
+        {"envir/useDefaultPressure", true, &Settings::setUseDefaultPressure, any()},
+        {"envir/basePressure", 1013, &Settings::setBasePressure, range(10, 2000)},
+        {"envir/basePressureUnit", 0, &Settings::setBasePressureUnit, choices(2)},
+        {"envir/altitude", 150, &Settings::setAltitude, range(0, 20000)},
+        {"envir/altitudeUnit", 0, &Settings::setAltitudeUnit, choices(2)},
+        {"envir/altitudeCorrection", false, &Settings::setAltitudeCorrection, any()},
+        {"envir/windVelocity", 15, &Settings::setWindVelocity, range(0, 30)},
+        {"envir/windVelocityUnit", 0, &Settings::setWindVelocityUnit, choices(4)},
+        {"envir/windAngle", 0, &Settings::setWindAngle, range(-180, 180)},
+        {"envir/temperature", 25, &Settings::setTemperature, range(-100, 100)},
+        {"envir/temperatureUnit", 0, &Settings::setTemperatureUnit, choices(2)},
+        {"envir/upHillAngle", 0, TruncatedIntSetter{&Settings::setUpHillAngle}, range(0, 75)},
+        {"envir/upHillDirection", 0, &Settings::setUpHillDirection, choices(2)},
+        {"rifle/sightHeight", 3.5, &Settings::setSightHeight, range(0, 15)},
+        {"rifle/sightHeightUnit", 0, &Settings::setSightHeightUnit, choices(2)},
+        {"rifle/twist", 13, &Settings::setTwist, range(5, 50)},
+        {"rifle/twistUnit", 1, &Settings::setTwistUnit, choices(2)},
+        {"rifle/twistDirection", 1, &Settings::setTwistDirection, choices(2)},
+        {"rifle/scopeClick", 1, &Settings::setScopeClick, choices(7)},
+        {"rifle/manScopeDevH", 0, &Settings::setManScopeDevH, range(0, 100)},
+        {"rifle/manScopeDevUnitH", 0, &Settings::setManScopeDevUnitH, choices(2)},
+        {"rifle/manScopeDistH", 100, &Settings::setManScopeDistH, range(10, 999)},
+        {"rifle/manScopeDistUnitH", 0, &Settings::setManScopeDistUnitH, choices(2)},
+        {"rifle/manScopeDevV", 0, &Settings::setManScopeDevV, range(0, 100)},
+        {"rifle/manScopeDevUnitV", 0, &Settings::setManScopeDevUnitV, choices(2)},
+        {"rifle/manScopeDistV", 100, &Settings::setManScopeDistV, range(10, 999)},
+        {"rifle/manScopeDistUnitV", 0, &Settings::setManScopeDistUnitV, choices(2)},
     };
     return table;
 }
@@ -105,14 +136,31 @@ int truncateToInt(double value)
     return static_cast<int>(value);
 }
 
-// Passes a value read from the store to its setter, converted as the setter's type asks.
+// Passes a value read from the store to its setter, converted as the setter's type asks and
+// kept within the entry's bounds.
 struct ApplyValue {
     Settings& settings;
+    const KeyEntry& entry;
     const QVariant& value;
 
-    void operator()(IntSetter setter) const { (settings.*setter)(value.toInt()); }
-    void operator()(TruncatedIntSetter entry) const { (settings.*entry.setter)(truncateToInt(toFiniteDouble(value))); }
-    void operator()(DoubleSetter setter) const { (settings.*setter)(toFiniteDouble(value)); }
+    int bounded(int read) const
+    {
+        const Bounds& bounds = entry.bounds;
+        if (bounds.kind == Bounds::Index && (read < bounds.minimum || read > bounds.maximum))
+            return entry.defaultValue.toInt();
+        if (bounds.kind == Bounds::Range)
+            return int(std::clamp(double(read), bounds.minimum, bounds.maximum));
+        return read;
+    }
+    double bounded(double read) const
+    {
+        const Bounds& bounds = entry.bounds;
+        return bounds.kind == Bounds::Range ? std::clamp(read, bounds.minimum, bounds.maximum) : read;
+    }
+
+    void operator()(IntSetter setter) const { (settings.*setter)(bounded(value.toInt())); }
+    void operator()(TruncatedIntSetter e) const { (settings.*e.setter)(bounded(truncateToInt(toFiniteDouble(value)))); }
+    void operator()(DoubleSetter setter) const { (settings.*setter)(bounded(toFiniteDouble(value))); }
     void operator()(BoolSetter setter) const { (settings.*setter)(value.toBool()); }
     void operator()(StringSetter setter) const { (settings.*setter)(value.toString()); }
 };
@@ -146,7 +194,12 @@ Settings::~Settings() = default;
 void Settings::initializeLanguage()
 {
     qDebug().noquote() << "void Settings::initializeLanguage()";
-    setLanguage(store->value("global/language", QString()).toString());
+    // The code names a translation file: anything but letters (a path, say) counts as no choice.
+    QString code = store->value("global/language", QString()).toString();
+    static const QRegularExpression localeCode(QStringLiteral("^[A-Za-z_]*$"));
+    if (!localeCode.match(code).hasMatch())
+        code.clear();
+    setLanguage(code);
 }
 
 void Settings::initialize()
@@ -155,7 +208,7 @@ void Settings::initialize()
     initialized = false;
     for (const KeyEntry& entry : keyTable()) {
         const QVariant value = store->value(entry.key, entry.defaultValue);
-        std::visit(ApplyValue{*this, value}, entry.setter);
+        std::visit(ApplyValue{*this, entry, value}, entry.setter);
     }
     initialized = true;
 }

@@ -40,10 +40,13 @@ public:
     // Every key the settings write, "global/saveDir" and "global/language" included.
     static QStringList keys();
 
-    // Reads "global/language" and passes it to setLanguage().
+    // Reads "global/language" and passes it to setLanguage(); a value that is not a plain
+    // locale code (letters and "_") counts as no choice.
     void initializeLanguage();
     // Re-reads every key of the key table with its default and pushes it through its setter;
-    // every value reaches the widgets through its change signal.
+    // every value reaches the widgets through its change signal. A value that does not read
+    // gives 0 (numbers) or false; a number outside the range its widget allows is brought into
+    // that range, and a list index outside its list gives the key's default.
     void initialize();
 
     bool isInitialized() const { return initialized; }

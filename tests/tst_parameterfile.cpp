@@ -367,9 +367,10 @@ void TestParameterFile::notParameterFiles()
         QCOMPARE(load->BCList().size(), load->velMinList().size());
     }
     if (QByteArray(QTest::currentDataTag()) == "letters for numbers") {
-        QCOMPARE(settings->maxRange(), 0);
-        QCOMPARE(settings->killZone(), 0.0);
-        QCOMPARE(settings->twist(), 0.0);
+        // 0, brought into the ranges of the widgets.
+        QCOMPARE(settings->maxRange(), 100);
+        QCOMPARE(settings->killZone(), 0.1);
+        QCOMPARE(settings->twist(), 5.0);
         QCOMPARE(container->GetShoot(0)->muzzleVelocity(), 0);
         QCOMPARE(container->GetShoot(0)->BCList(), QList<double>({0, 0}));
     }

@@ -489,20 +489,22 @@ void TestSettings::unreadableStoredValues_data()
     const SettingsReading upHill = [](const Settings& s) { return s.upHillAngle(); };
     const SettingsReading spinDrift = [](const Settings& s) { return s.includeSpinDrift() ? 1 : 0; };
 
-    QTest::newRow("letters for an integer") << "global/maxRange" << QVariant("far") << maxRange << 0.0;
-    QTest::newRow("decimal for an integer") << "global/maxRange" << QVariant("650.5") << maxRange << 0.0;
+    // 0 is below the range of the maximum range's widget (100 to 4000): it reads as 100.
+    QTest::newRow("letters for an integer") << "global/maxRange" << QVariant("far") << maxRange << 100.0;
+    QTest::newRow("decimal for an integer") << "global/maxRange" << QVariant("650.5") << maxRange << 100.0;
     QTest::newRow("letters for a double") << "envir/windVelocity" << QVariant("breezy") << windVelocity << 0.0;
     QTest::newRow("nan for a double") << "envir/windVelocity" << QVariant("nan") << windVelocity << 0.0;
     QTest::newRow("inf for a double") << "envir/windVelocity" << QVariant("inf") << windVelocity << 0.0;
     QTest::newRow("slope truncated") << "envir/upHillAngle" << QVariant("12.7") << upHill << 12.0;
-    QTest::newRow("negative slope truncated") << "envir/upHillAngle" << QVariant("-12.7") << upHill << -12.0;
-    QTest::newRow("huge slope") << "envir/upHillAngle" << QVariant("1e300") << upHill
-                                << double(std::numeric_limits<int>::max());
+    // The slope is a magnitude of 0 to 75 degrees; its direction is a key of its own.
+    QTest::newRow("negative slope") << "envir/upHillAngle" << QVariant("-12.7") << upHill << 0.0;
+    QTest::newRow("huge slope") << "envir/upHillAngle" << QVariant("1e300") << upHill << 75.0;
     QTest::newRow("false boolean") << "global/includeSpinDrift" << QVariant("false") << spinDrift << 0.0;
     QTest::newRow("empty boolean") << "global/includeSpinDrift" << QVariant("") << spinDrift << 0.0;
 }
 
-// A stored value of the wrong type gives what the conversion gives, never a crash or a NaN.
+// A stored value of the wrong type gives what the conversion gives, within the range of its
+// widget; never a crash or a NaN.
 void TestSettings::unreadableStoredValues()
 {
     QFETCH(QString, key);
