@@ -1,8 +1,13 @@
 #include "settings/settings.h"
 
+#include "app/messages.h"
+
+#include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTimer>
 #include <QVariant>
 
 #include <algorithm>
@@ -213,13 +218,42 @@ void Settings::initialize()
     initialized = true;
 }
 
+void Settings::write(const char* key, const QVariant& value)
+{
+    store->setValue(key, value);
+    // The store is written out once the current event has been handled, and checked then.
+    if (!saveScheduled && QCoreApplication::instance()) {
+        saveScheduled = true;
+        QTimer::singleShot(0, this, [this] { saveStore(); });
+    }
+}
+
+bool Settings::saveStore()
+{
+    saveScheduled = false;
+    store->sync();
+    // A format error still writes the file; only a store that cannot be written loses values.
+    if (store->status() != QSettings::AccessError) {
+        saveFailureReported = false;
+        return true;
+    }
+    if (!saveFailureReported) {
+        saveFailureReported = true;
+        Messages::warning(tr("Warning"),
+            tr("Your settings cannot be saved to %1.\nVanto goes on with the values you enter, but they will be "
+               "lost when it ends.")
+                .arg(QDir::toNativeSeparators(store->fileName())));
+    }
+    return false;
+}
+
 template <typename T, typename S>
 void Settings::assignChanged(T& field, const T& value, const char* key, Signal<S> signal)
 {
     if (field == value)
         return;
     field = value;
-    store->setValue(key, value);
+    write(key, value);
     emit(this->*signal)(value);
 }
 
@@ -228,7 +262,7 @@ void Settings::assignDouble(double& field, double value, const char* key, Signal
     if (field == value)
         return;
     field = value;
-    store->setValue(key, value);
+    write(key, value);
     if (!initialized)
         emit(this->*signal)(value);
 }
@@ -236,7 +270,7 @@ void Settings::assignDouble(double& field, double value, const char* key, Signal
 template <typename T> void Settings::assignAlways(T& field, const T& value, const char* key, Signal<T> signal)
 {
     field = value;
-    store->setValue(key, value);
+    write(key, value);
     emit(this->*signal)(value);
 }
 
@@ -262,7 +296,7 @@ void Settings::setKillZone(double value)
     if (killZone_ == value)
         return;
     killZone_ = value;
-    store->setValue("global/killZone", value);
+    write("global/killZone", value);
     emit killZoneChanged(value);
 }
 
@@ -296,7 +330,7 @@ void Settings::setSaveDir(const QString& value)
     if (saveDir_ == value)
         return;
     saveDir_ = value;
-    store->setValue("global/saveDir", value);
+    write("global/saveDir", value);
 }
 
 void Settings::setCardStep(int value)
@@ -328,8 +362,8 @@ void Settings::setUseDefaultPressure(bool value)
         // The setters skip a field that already holds the standard pressure, while the store
         // may hold another one (a parameter file just copied in, read right after this key):
         // write the standard pressure through, so that it is what the next reads find.
-        store->setValue("envir/basePressure", standardPressureHPa);
-        store->setValue("envir/basePressureUnit", 0);
+        write("envir/basePressure", standardPressureHPa);
+        write("envir/basePressureUnit", 0);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QSettings;
+class QVariant;
 
 // Settings is the one process-wide object that holds the general preferences ("global"),
 // the shooting conditions ("envir") and the rifle and scope data ("rifle"). Every value lives
@@ -48,6 +49,12 @@ public:
     // gives 0 (numbers) or false; a number outside the range its widget allows is brought into
     // that range, and a list index outside its list gives the key's default.
     void initialize();
+
+    // Writes what the setters stored to the per-user store now (the setters ask for it to be
+    // done once the current event is handled). When the store cannot be written the values
+    // stay in memory, one warning says so, and the result is false; the file keeps what it held.
+    // The next failure after a successful save warns again.
+    bool saveStore();
 
     bool isInitialized() const { return initialized; }
     void setInitialized(bool value) { initialized = value; }
@@ -229,10 +236,14 @@ private:
     // Pattern 3: write and emit on every call.
     template <typename T> void assignAlways(T& field, const T& value, const char* key, Signal<T> signal);
 
+    // Every write to the store goes through here.
+    void write(const char* key, const QVariant& value);
     double customClickMoa(double deviation, int deviationUnit, double distance, int distanceUnit) const;
 
     std::unique_ptr<QSettings> store;
     bool initialized = false;
+    bool saveScheduled = false;
+    bool saveFailureReported = false;
 
     // Index fields start at -1, the other compared fields at a value no store holds (NaN
     // for doubles), so that the first initialize() counts every key as a change and signals it.
