@@ -85,23 +85,43 @@ bool save(const QString& fileName, QString* errorText)
 
 bool load(const QString& fileName, QString* errorText)
 {
-    const QFileInfo info(fileName);
-    QFile probe(fileName);
-    if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
+    const auto fail = [&](const QString& why) {
         if (errorText)
-            *errorText = info.exists() ? probe.errorString()
-                                       : QCoreApplication::translate("Saver", "The file does not exist.");
+            *errorText = why;
         return false;
-    }
-    probe.close();
+    };
+
+    // The file is read once, here: whatever happens to it afterwards (deleted, replaced), the
+    // store receives what was read, or nothing at all.
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return fail(QCoreApplication::translate("Saver", "The file does not exist."));
+    if (!info.isFile())
+        return fail(QCoreApplication::translate("Saver", "This is a folder or a device, not a file."));
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    const QByteArray contents = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    file.close();
+
+    // The settings class parses files only: it reads a private copy of the bytes.
+    QTemporaryDir workDir;
+    const QString copy = workDir.filePath("parameters.vnt");
+    QFile copyFile(copy);
+    if (!workDir.isValid() || !copyFile.open(QIODevice::WriteOnly) || copyFile.write(contents) != contents.size()
+        || !copyFile.flush())
+        return fail(QCoreApplication::translate("Saver", "No temporary folder could be created."));
+    copyFile.close();
 
     {
         QSettings store;
-        QSettings file(fileName, QSettings::IniFormat);
+        QSettings parameters(copy, QSettings::IniFormat);
         const QSet<QString>& known = knownKeys();
-        for (const QString& key : file.allKeys())
+        for (const QString& key : parameters.allKeys())
             if (known.contains(key))
-                store.setValue(key, file.value(key));
+                store.setValue(key, parameters.value(key));
     }
     Settings::instance()->initialize();
     restoreLoads();

@@ -23,7 +23,8 @@ bool save(const QString& fileName, QString* errorText = nullptr);
 // Copies the settings and load keys of fileName into the store (keys the file does not hold
 // keep their values; keys the program does not know are ignored), then re-reads every setting
 // and the four loads. A file that is not a parameter file yields the defaults or 0 for what it
-// lacks. Returns false, changing nothing, when the file cannot be read at all.
+// lacks. Returns false, changing nothing, when the file cannot be read at all (missing, a
+// folder, no permission); the file is read once, so one that changes meanwhile cannot mix.
 bool load(const QString& fileName, QString* errorText = nullptr);
 
 // Re-reads the four loads from the store, in index order. A stored unit or drag model index
