@@ -1,5 +1,8 @@
 #include "database/bulletdatabase.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QUrl>
@@ -55,9 +58,12 @@ BulletDatabase::~BulletDatabase()
 bool BulletDatabase::open(int index)
 {
     db.close();
+    readable = false;
+    openError.clear();
+    problem.clear();
     const QString file = relativeFileName(index);
     if (!file.isEmpty()) {
-        const QString path = directory + file;
+        path = directory + file;
         if (index == Custom) {
             // Read-write, but a missing file is not created: SQLite's "mode=rw" URI parameter
             // leaves out the create flag, as QSQLITE_OPEN_READONLY does for the shipped files.
@@ -68,13 +74,59 @@ bool BulletDatabase::open(int index)
             db.setDatabaseName(path);
         }
     }
-    return db.open();
+
+    if (!db.open()) {
+        openError = db.lastError().text();
+        problem = QFileInfo::exists(path) ? openError
+                                          : QCoreApplication::translate("BulletDatabase", "the file does not exist.");
+        return false;
+    }
+    // SQLite opens any file; whether it is a database shows at the first statement.
+    if (!check(&openError)) {
+        problem = QCoreApplication::translate("BulletDatabase", "the file is damaged or is not a bullet database.");
+        return false;
+    }
+    readable = true;
+    return true;
+}
+
+bool BulletDatabase::check(QString* why) const
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA quick_check"))) {
+        *why = query.lastError().text();
+        return false;
+    }
+    QStringList findings;
+    while (query.next())
+        findings << query.value(0).toString();
+    if (findings != QStringList{QStringLiteral("ok")}) {
+        *why = findings.isEmpty() ? query.lastError().text() : findings.join(QStringLiteral("; "));
+        return false;
+    }
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'bullets'"))
+        || !query.next()) {
+        *why = query.lastError().text();
+        return false;
+    }
+    if (query.value(0).toInt() != 1) {
+        *why = QStringLiteral("no table bullets");
+        return false;
+    }
+    return true;
 }
 
 QString BulletDatabase::lastErrorText() const
 {
-    // The driver keeps the error of a failed opening after a later one succeeds.
-    return db.isOpen() ? QString() : db.lastError().text();
+    return openError;
+}
+
+QString BulletDatabase::problemText() const
+{
+    if (problem.isEmpty())
+        return QString();
+    return QCoreApplication::translate("BulletDatabase", "The database %1 cannot be read: %2")
+        .arg(QDir::toNativeSeparators(path), problem);
 }
 
 QStringList BulletDatabase::manufacturers() const
@@ -169,8 +221,10 @@ BulletDatabase::Bands BulletDatabase::bands(const Bullet& bullet) const
 
 bool BulletDatabase::addCustomBullet(const CustomBullet& bullet)
 {
-    if (!db.isOpen()) {
-        queryError = db.lastError().text();
+    // A file that does not read as a database is left exactly as it is: the bullets in it
+    // may still be recovered.
+    if (!readable) {
+        queryError = problem;
         return false;
     }
     QSqlQuery query(db);

@@ -81,10 +81,19 @@ public:
     QString programDirectory() const { return directory; }
 
     // Closes the connection and opens the database of index on it; an index outside 0 to 3
-    // opens the previous file again. True when it opened; lastErrorText() then is "".
+    // opens the previous file again. True when the file opened and reads as a bullet database
+    // (SQLite's quick check passes and it has a bullets table); lastErrorText() then is "". A
+    // file that opened but does not read stays open, so that what can be listed still is, but
+    // it is never written (addCustomBullet and isReadable()).
     bool open(int index);
-    // The driver's text of the last connection error ("" when there was none).
+    // Why the last opening failed, as the driver or the check said it ("" when it did not).
     QString lastErrorText() const;
+    // The same for the user: "The database <file> cannot be read: <reason>", "" when it can.
+    QString problemText() const;
+    // The last opening succeeded: the file may be read and, for the custom one, written.
+    bool isReadable() const { return readable; }
+    // The full name of the file opened last.
+    QString fileName() const { return path; }
 
     // Every manufacturer of the open database, sorted, each once.
     QStringList manufacturers() const;
@@ -106,15 +115,22 @@ public:
     Bands bands(const Bullet& bullet) const;
 
     // Adds a bullet with one band from 0 ft/s upward (ID 0, velmin '0', velmax 'max'). False
-    // when the database refused it (missing or read-only); lastQueryErrorText() says why.
+    // when the database refused it (missing or read-only) or does not read (nothing is then
+    // written into it); lastQueryErrorText() says why.
     bool addCustomBullet(const CustomBullet& bullet);
     QString lastQueryErrorText() const { return queryError; }
 
 private:
+    // Runs SQLite's quick check and looks for the bullets table; false with the reason.
+    bool check(QString* why) const;
     QSqlQuery identityQuery(const QString& columns, const Bullet& bullet, QString* statement) const;
 
     QString name;
     QString directory;
     QSqlDatabase db;
+    QString path;
+    bool readable = false;
+    QString openError; // the driver's or the check's text
+    QString problem;   // the reason shown to the user
     QString queryError;
 };

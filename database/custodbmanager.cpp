@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QHeaderView>
+#include <QLabel>
+#include <QSqlError>
 
 CustoDBManager::CustoDBManager(QWidget* parent)
     : CustoDBManager(QCoreApplication::applicationDirPath(), parent)
@@ -30,6 +32,13 @@ CustoDBManager::CustoDBManager(const QString& programDirectory, QWidget* parent)
     connect(ui->pushButton_close, &QPushButton::clicked, this, &QWidget::hide);
 
     database->open(BulletDatabase::Custom);
+    // Where the custom database cannot be read, the window says so above the table.
+    problemLabel = new QLabel(database->problemText(), this);
+    problemLabel->setObjectName(QStringLiteral("label_problem"));
+    problemLabel->setWordWrap(true);
+    problemLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    problemLabel->setVisible(!database->isReadable());
+    ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->tableView_custo), problemLabel);
     model->setTable(QStringLiteral("bullets"));
     model->select();
     model->setEditStrategy(QSqlTableModel::OnFieldChange);
@@ -93,7 +102,17 @@ void CustoDBManager::DeleteRecord()
     qDebug().noquote() << "CustoDBManager::DeleteRecord" << current.row();
     if (!current.isValid())
         return;
-    model->removeRow(current.row(), current.parent());
+    // A file that does not read as a database is never written: its bullets may be recovered.
+    QString why;
+    if (!database->isReadable())
+        why = database->problemText();
+    else if (!model->removeRow(current.row(), current.parent()))
+        why = model->lastError().text();
     // A bullet entered twice leaves its twin: read the table again rather than trust the row.
     model->select();
+    if (!why.isEmpty()) {
+        Messages::warning(tr("Warning"),
+            tr("The bullet could not be removed from the custom database %1:\n%2")
+                .arg(database->programDirectory() + BulletDatabase::relativeFileName(BulletDatabase::Custom), why));
+    }
 }

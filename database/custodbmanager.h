@@ -8,6 +8,7 @@
 class BulletDatabase;
 class CustomBulletModel;
 class LogWriter;
+class QLabel;
 
 namespace Ui {
 class CustoDBManager;
@@ -16,8 +17,9 @@ class CustoDBManager;
 // CustoDBManager is the window in which the user adds bullets of their own to the custom
 // database ("/db/custom.db" in the program directory) and removes them. An added bullet has
 // one coefficient for every velocity (one band from 0 ft/s upward) and ID 0; the table shows
-// the database's rows at once, sorted by manufacturer. A bullet that the database refuses
-// (missing or read-only file) is reported in a warning.
+// the database's rows at once, sorted by manufacturer. A bullet that the database refuses to add
+// or remove (missing or read-only file) is reported in a warning. A file that does not read as
+// a database (damaged, truncated, not SQLite) is never written, and the window says so.
 class CustoDBManager : public QWidget {
     Q_OBJECT
 
@@ -35,6 +37,7 @@ public slots:
 
 private:
     std::unique_ptr<Ui::CustoDBManager> ui;
+    QLabel* problemLabel = nullptr; // owned by the window
     std::unique_ptr<BulletDatabase> database;
     // Declared after the database: the model's queries must be gone before the connection is.
     std::unique_ptr<CustomBulletModel> model;

@@ -8,8 +8,12 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 
@@ -32,6 +36,13 @@ DBselector::DBselector(const QString& programDirectory, QWidget* parent)
     , ui(std::make_unique<Ui::DBselector>())
 {
     ui->setupUi(this);
+    // Where a database cannot be read, the window says so above the bullet list.
+    problemLabel = new QLabel(this);
+    problemLabel->setObjectName(QStringLiteral("label_problem"));
+    problemLabel->setWordWrap(true);
+    problemLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    problemLabel->hide();
+    ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->tableView_bullets), problemLabel);
     log = std::make_unique<LogWriter>(programDirectory, QStringLiteral("log"));
     log->write(QStringLiteral("DBselector::DBselector"));
     database = std::make_unique<BulletDatabase>(QStringLiteral("DBSelector_conn"), programDirectory);
@@ -59,6 +70,7 @@ void DBselector::openDB(int index)
     // The list decides, not the argument: the constructor asks for 0 whatever the list shows.
     database->open(ui->comboBox_db->currentIndex());
     log->write(database->lastErrorText());
+    showProblem(database->problemText());
 
     ui->comboBox_man->clear();
     ui->comboBox_man->addItem(QString());
@@ -66,10 +78,21 @@ void DBselector::openDB(int index)
     on_pushButton_filter_clicked();
 }
 
+void DBselector::showProblem(const QString& text)
+{
+    problemLabel->setText(text);
+    problemLabel->setVisible(!text.isEmpty());
+}
+
 void DBselector::on_pushButton_filter_clicked()
 {
-    bulletModel->setQuery(database->bulletQuery(
-        ui->comboBox_man->currentText(), ui->lineEdit_cal->text(), ui->lineEdit_weight->text(), &bulletQuery));
+    QSqlQuery query = database->bulletQuery(
+        ui->comboBox_man->currentText(), ui->lineEdit_cal->text(), ui->lineEdit_weight->text(), &bulletQuery);
+    // A file that reads as a database but lacks the bullet list (an older custom database).
+    if (database->isReadable() && query.lastError().isValid())
+        showProblem(tr("The bullets of %1 cannot be listed: %2")
+                        .arg(QDir::toNativeSeparators(database->fileName()), query.lastError().text()));
+    bulletModel->setQuery(std::move(query));
     ui->tableView_bullets->setModel(bulletModel.get());
 
     const QStringList headers = {tr("Manufacturer"), tr("Caliber"), tr("Grains"), tr("Description"), tr("Length"),

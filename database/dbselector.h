@@ -9,6 +9,7 @@
 #include <memory>
 
 class LogWriter;
+class QLabel;
 class QSqlQueryModel;
 
 namespace Ui {
@@ -46,7 +47,11 @@ public slots:
     void on_pushButton_cancel_clicked();
 
 private:
+    // Shows text above the bullet list, or hides the line when text is empty.
+    void showProblem(const QString& text);
+
     std::unique_ptr<Ui::DBselector> ui;
+    QLabel* problemLabel = nullptr; // owned by the window
     std::unique_ptr<LogWriter> log;
     std::unique_ptr<BulletDatabase> database;
     QString bulletQuery;

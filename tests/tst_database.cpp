@@ -18,6 +18,7 @@
 #include <QLoggingCategory>
 #include <QProcess>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QSpinBox>
 #include <QSqlError>
@@ -118,6 +119,8 @@ private slots:
 
     void customDatabaseBuild_data();
     void customDatabaseBuild();
+    void unreadableCustomDatabaseIsLeftAlone_data();
+    void unreadableCustomDatabaseIsLeftAlone();
     void buildToolReadsCsv();
 
 private:
@@ -606,6 +609,42 @@ void TestDatabase::customDatabaseBuild()
         QCOMPARE(sql(file, {"PRAGMA user_version"}), QVariant(qlonglong(0)));
         QCOMPARE(sql(file, {"SELECT COUNT(*) FROM bullet_single"}), QVariant(qlonglong(0)));
     }
+    QVERIFY(!QFileInfo::exists(file + ".part"));
+}
+
+void TestDatabase::unreadableCustomDatabaseIsLeftAlone_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("random bytes") << "random bytes";
+    QTest::newRow("truncated, with bullets") << "truncated";
+    QTest::newRow("a text file") << "text";
+}
+
+// A custom database that does not read may still hold the user's bullets: the build never
+// replaces it with an empty one, it fails and says so.
+void TestDatabase::unreadableCustomDatabaseIsLeftAlone()
+{
+    QFETCH(QString, damage);
+    const QString file = dbFile("custom.db");
+    QStringList rows;
+    for (int i = 0; i < 200; ++i)
+        rows << customRow("Atelier", QString("Bullet %1").arg(i), 0.4, "0", "'max'");
+    QCOMPARE(sql(file, rows), QVariant());
+    QByteArray bytes = contents(file);
+    if (damage == "random bytes") {
+        QRandomGenerator generator(99);
+        for (char& byte : bytes)
+            byte = char(generator.bounded(256));
+    } else if (damage == "truncated") {
+        bytes.truncate(bytes.size() / 2);
+    } else {
+        bytes = "man,diam,desc\nAtelier,0.308,Long\n";
+    }
+    writeFile("db/custom.db", bytes);
+    QCOMPARE(contents(file), bytes);
+
+    QCOMPARE(QProcess::execute(VANTO_MKDB, {"--custom", VANTO_DB_SCHEMA, file}), 1);
+    QCOMPARE(contents(file), bytes);
     QVERIFY(!QFileInfo::exists(file + ".part"));
 }
 
