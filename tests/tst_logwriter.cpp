@@ -1,8 +1,12 @@
 #include "app/logwriter.h"
+#include "ordinaryuser.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
 
 class TestLogWriter : public QObject {
     Q_OBJECT
@@ -13,6 +17,8 @@ private slots:
     void fileDeletedFromOutsideIsRecreated();
     void writersShareTheFile();
     void unwritableDirectoryIsIgnored();
+    void unwritableLogIsIgnored_data();
+    void unwritableLogIsIgnored();
 
 private:
     static QByteArray contents(const QString& fileName);
@@ -73,6 +79,49 @@ void TestLogWriter::unwritableDirectoryIsIgnored()
     log.write("lost");
     log.reset();
     QVERIFY(!QFile::exists(log.fileName()));
+}
+
+void TestLogWriter::unwritableLogIsIgnored_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("log.txt is a folder") << "folder";
+    QTest::newRow("read-only folder") << "read-only folder";
+    QTest::newRow("read-only log.txt in a read-only folder") << "read-only file";
+}
+
+// Writing and starting the file again fail quietly and leave what is there as it was.
+void TestLogWriter::unwritableLogIsIgnored()
+{
+    QFETCH(QString, fault);
+    QTemporaryDir dir;
+    const QString fileName = dir.path() + "/log.txt";
+    if (fault == "folder") {
+        QVERIFY(QDir().mkdir(fileName));
+    } else {
+        if (fault == "read-only file") {
+            QFile file(fileName);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("earlier\r\n");
+            file.close();
+            QVERIFY(OrdinaryUser::makeReadOnly(fileName));
+        }
+        QVERIFY(OrdinaryUser::makeReadOnly(dir.path()));
+    }
+    const QByteArray before = QFileInfo(fileName).isDir() ? QByteArray("<folder>") : contents(fileName);
+    {
+        std::optional<OrdinaryUser::Scope> user;
+        if (fault != "folder") {
+            user.emplace();
+            if (!user->active())
+                QSKIP("cannot take the identity of an ordinary user");
+        }
+        LogWriter log(dir.path(), "log");
+        log.reset();
+        log.write("/opt/vanto");
+        log.write("DBselector::DBselector");
+    }
+    QCOMPARE(QFileInfo(fileName).isDir() ? QByteArray("<folder>") : contents(fileName), before);
+    QVERIFY(OrdinaryUser::makeOpen(dir.path()));
 }
 
 QTEST_GUILESS_MAIN(TestLogWriter)
