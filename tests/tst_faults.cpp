@@ -602,6 +602,12 @@ void TestFaults::computeOnFaultyStore()
     QCOMPARE(settings->temperature(), 5.0);
     QTest::qWait(50);
     QCOMPARE(warnings.size(), 1);
+
+    // What was entered can still be kept in a parameter file.
+    const QString saved = program->path() + "/kept.vnt";
+    QVERIFY(ParameterFile::save(saved));
+    QCOMPARE(QSettings(saved, QSettings::IniFormat).value("envir/temperature").toDouble(), 5.0);
+    QCOMPARE(QSettings(saved, QSettings::IniFormat).value("shoot/0/zeroRange").toInt(), heldValues ? 150 : 200);
 }
 
 // ---------------------------------------------------------------------------------------------
