@@ -39,9 +39,9 @@ constexpr double unreachedNearZero = 9999.0;
 // the work and the memory of one computation whatever the inputs (a slope steeper than the
 // widgets allow can leave gravity almost along the line of sight, so that nothing else ends
 // the flight). 240 000 states of 0.5 ms.
-constexpr int maxFlightSteps = 240'000;
+constexpr int maxFlightSteps = 240000;
 // A range card never has more rows than this per unit system (the widgets allow 4375 at most).
-constexpr int maxCardRows = 10'000;
+constexpr int maxCardRows = 10000;
 constexpr double notComputable = std::numeric_limits<double>::quiet_NaN();
 
 bool finiteState(const TrajectoryState& s)

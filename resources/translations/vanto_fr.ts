@@ -41,7 +41,7 @@
     </message>
     <message>
         <location line="+12"/>
-        <location filename="../../tools/bcfinder.cpp" line="+93"/>
+        <location filename="../../tools/bcfinder.cpp" line="+102"/>
         <source>Muzzle velocity = </source>
         <translation>Vitesse initiale = </translation>
     </message>
@@ -49,6 +49,24 @@
         <location filename="../../tools/bcfromvfinder.cpp" line="+16"/>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>BulletDatabase</name>
+    <message>
+        <location filename="../../database/bulletdatabase.cpp" line="+81"/>
+        <source>the file does not exist.</source>
+        <translation>le fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the file is damaged or is not a bullet database.</source>
+        <translation>le fichier est endommagé ou n&apos;est pas une base de projectiles.</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>The database %1 cannot be read: %2</source>
+        <translation>La base %1 ne peut pas être lue : %2</translation>
     </message>
 </context>
 <context>
@@ -60,7 +78,7 @@
     </message>
     <message>
         <location line="+14"/>
-        <location filename="../../database/custodbmanager.cpp" line="+39"/>
+        <location filename="../../database/custodbmanager.cpp" line="+48"/>
         <source>Manufacturer</source>
         <translation>Fabricant</translation>
     </message>
@@ -132,14 +150,22 @@ la base personnelle</translation>
     </message>
     <message>
         <location line="+44"/>
+        <location line="+23"/>
         <source>Warning</source>
         <translation>Attention</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-22"/>
         <source>The bullet could not be added to the custom database %1:
 %2</source>
         <translation>Le projectile n&apos;a pas pu être ajouté à la base personnelle %1 :
+%2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The bullet could not be removed from the custom database %1:
+%2</source>
+        <translation>Le projectile n&apos;a pas pu être retiré de la base personnelle %1 :
 %2</translation>
     </message>
 </context>
@@ -185,7 +211,7 @@ la base personnelle</translation>
     </message>
     <message>
         <location line="+24"/>
-        <location filename="../../database/dbselector.cpp" line="+75"/>
+        <location filename="../../database/dbselector.cpp" line="+98"/>
         <source>Manufacturer</source>
         <translation>Fabricant</translation>
     </message>
@@ -222,7 +248,12 @@ la base personnelle</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../database/dbselector.cpp" line="+0"/>
+        <location filename="../../database/dbselector.cpp" line="-5"/>
+        <source>The bullets of %1 cannot be listed: %2</source>
+        <translation>Les projectiles de %1 ne peuvent pas être listés : %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Description</source>
         <translation>Description</translation>
     </message>
@@ -265,7 +296,7 @@ la base personnelle</translation>
         <translation>Formulaire</translation>
     </message>
     <message>
-        <location filename="../../results/graphcontainer.cpp" line="+52"/>
+        <location filename="../../results/graphcontainer.cpp" line="+55"/>
         <location line="+45"/>
         <source>Distance (m)</source>
         <translation>Distance (m)</translation>
@@ -380,9 +411,14 @@ la base personnelle</translation>
         <translation>Zéro lointain :</translation>
     </message>
     <message>
-        <location filename="../../results/infopanel.cpp" line="+19"/>
+        <location filename="../../results/infopanel.cpp" line="+21"/>
         <source>Load</source>
         <translation>Charge</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>This range cannot be computed for this load</source>
+        <translation>Cette distance ne peut pas être calculée pour cette charge</translation>
     </message>
 </context>
 <context>
@@ -861,14 +897,14 @@ base de projectiles</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../ballistics/shoot.cpp" line="+517"/>
-        <location line="+456"/>
+        <location filename="../../ballistics/shoot.cpp" line="+558"/>
+        <location line="+504"/>
         <location filename="../../tools/bcfromvfinder.cpp" line="+26"/>
         <source>Warning</source>
         <translation>Attention</translation>
     </message>
     <message>
-        <location line="-455"/>
+        <location line="-524"/>
         <source>Ballistic coefficient missing or zero for load : </source>
         <translation>Coefficient balistique absent ou nul pour la charge : </translation>
     </message>
@@ -878,7 +914,27 @@ base de projectiles</translation>
         <translation>Veuillez saisir un coefficient balistique supérieur à 0</translation>
     </message>
     <message>
-        <location line="+455"/>
+        <location line="+2"/>
+        <source>Muzzle velocity missing or zero for load : </source>
+        <translation>Vitesse initiale absente ou nulle pour la charge : </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please enter a muzzle velocity above 0</source>
+        <translation>Veuillez saisir une vitesse initiale supérieure à 0</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Air density cannot be computed for load : </source>
+        <translation>La densité de l&apos;air ne peut pas être calculée pour la charge : </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please check the pressure, the altitude and the temperature</source>
+        <translation>Veuillez vérifier la pression, l&apos;altitude et la température</translation>
+    </message>
+    <message>
+        <location line="+516"/>
         <source>Zeroing range not reachable for load : </source>
         <translation>Distance de réglage impossible à atteindre pour la charge : </translation>
     </message>
@@ -896,7 +952,7 @@ base de projectiles</translation>
 <context>
     <name>RangeCard</name>
     <message>
-        <location filename="../../results/cardlayout.cpp" line="+25"/>
+        <location filename="../../results/cardlayout.cpp" line="+27"/>
         <source>Range (m)</source>
         <translation>Distance (m)</translation>
     </message>
@@ -981,6 +1037,11 @@ base de projectiles</translation>
         <translation>Temps de vol (s)</translation>
     </message>
     <message>
+        <location line="+29"/>
+        <source>Cannot be computed for this load</source>
+        <translation>Ne peut pas être calculé pour cette charge</translation>
+    </message>
+    <message>
         <location filename="../../forms/rangecard.ui" line="+17"/>
         <source>Form</source>
         <translation>Formulaire</translation>
@@ -1061,7 +1122,7 @@ base de projectiles</translation>
         <translation>Dérive mils</translation>
     </message>
     <message>
-        <location filename="../../results/cardprinter.cpp" line="+86"/>
+        <location filename="../../results/cardprinter.cpp" line="+91"/>
         <source>Projectile Caliber : </source>
         <translation>Calibre du projectile : </translation>
     </message>
@@ -1156,7 +1217,7 @@ base de projectiles</translation>
         <translation>Note : </translation>
     </message>
     <message>
-        <location filename="../../results/rangecard.cpp" line="+120"/>
+        <location filename="../../results/rangecard.cpp" line="+126"/>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
     </message>
@@ -1200,26 +1261,47 @@ base de projectiles</translation>
 %2</translation>
     </message>
     <message>
-        <location filename="../../settings/parameterfile.cpp" line="+55"/>
+        <location filename="../../settings/parameterfile.cpp" line="+56"/>
+        <location line="+59"/>
         <source>No temporary folder could be created.</source>
         <translation>Impossible de créer un dossier temporaire.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-47"/>
         <location line="+5"/>
         <source>The parameters could not be prepared.</source>
         <translation>Les paramètres n&apos;ont pas pu être préparés.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+25"/>
         <source>The file does not exist.</source>
         <translation>Le fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This is a folder or a device, not a file.</source>
+        <translation>Il s&apos;agit d&apos;un dossier ou d&apos;un périphérique, pas d&apos;un fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <location filename="../../settings/settings.cpp" line="+242"/>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your settings cannot be saved to %1.
+Vanto goes on with the values you enter, but they will be lost when it ends.</source>
+        <translation>Vos réglages ne peuvent pas être enregistrés dans %1.
+Vanto continue avec les valeurs que vous saisissez, mais elles seront perdues à sa fermeture.</translation>
     </message>
 </context>
 <context>
     <name>Shoot</name>
     <message>
-        <location filename="../../ballistics/shoot.cpp" line="-675"/>
+        <location filename="../../ballistics/shoot.cpp" line="-742"/>
         <source>Load</source>
         <translation>Charge</translation>
     </message>

@@ -41,7 +41,7 @@
     </message>
     <message>
         <location line="+12"/>
-        <location filename="../../tools/bcfinder.cpp" line="+93"/>
+        <location filename="../../tools/bcfinder.cpp" line="+102"/>
         <source>Muzzle velocity = </source>
         <translation>Velocità alla bocca = </translation>
     </message>
@@ -49,6 +49,24 @@
         <location filename="../../tools/bcfromvfinder.cpp" line="+16"/>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>BulletDatabase</name>
+    <message>
+        <location filename="../../database/bulletdatabase.cpp" line="+81"/>
+        <source>the file does not exist.</source>
+        <translation>il file non esiste.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the file is damaged or is not a bullet database.</source>
+        <translation>il file è danneggiato o non è un database di palle.</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>The database %1 cannot be read: %2</source>
+        <translation>Il database %1 non può essere letto: %2</translation>
     </message>
 </context>
 <context>
@@ -60,7 +78,7 @@
     </message>
     <message>
         <location line="+14"/>
-        <location filename="../../database/custodbmanager.cpp" line="+39"/>
+        <location filename="../../database/custodbmanager.cpp" line="+48"/>
         <source>Manufacturer</source>
         <translation>Produttore</translation>
     </message>
@@ -132,14 +150,22 @@ database personale</translation>
     </message>
     <message>
         <location line="+44"/>
+        <location line="+23"/>
         <source>Warning</source>
         <translation>Attenzione</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-22"/>
         <source>The bullet could not be added to the custom database %1:
 %2</source>
         <translation>Non è stato possibile aggiungere la palla al database personale %1:
+%2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The bullet could not be removed from the custom database %1:
+%2</source>
+        <translation>Non è stato possibile rimuovere la palla dal database personale %1:
 %2</translation>
     </message>
 </context>
@@ -185,7 +211,7 @@ database personale</translation>
     </message>
     <message>
         <location line="+24"/>
-        <location filename="../../database/dbselector.cpp" line="+75"/>
+        <location filename="../../database/dbselector.cpp" line="+98"/>
         <source>Manufacturer</source>
         <translation>Produttore</translation>
     </message>
@@ -222,7 +248,12 @@ database personale</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../../database/dbselector.cpp" line="+0"/>
+        <location filename="../../database/dbselector.cpp" line="-5"/>
+        <source>The bullets of %1 cannot be listed: %2</source>
+        <translation>Le palle di %1 non possono essere elencate: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Description</source>
         <translation>Descrizione</translation>
     </message>
@@ -265,7 +296,7 @@ database personale</translation>
         <translation>Modulo</translation>
     </message>
     <message>
-        <location filename="../../results/graphcontainer.cpp" line="+52"/>
+        <location filename="../../results/graphcontainer.cpp" line="+55"/>
         <location line="+45"/>
         <source>Distance (m)</source>
         <translation>Distanza (m)</translation>
@@ -380,9 +411,14 @@ database personale</translation>
         <translation>Zero lontano:</translation>
     </message>
     <message>
-        <location filename="../../results/infopanel.cpp" line="+19"/>
+        <location filename="../../results/infopanel.cpp" line="+21"/>
         <source>Load</source>
         <translation>Carica</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>This range cannot be computed for this load</source>
+        <translation>Questa distanza non può essere calcolata per questa carica</translation>
     </message>
 </context>
 <context>
@@ -861,14 +897,14 @@ database delle palle</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../ballistics/shoot.cpp" line="+517"/>
-        <location line="+456"/>
+        <location filename="../../ballistics/shoot.cpp" line="+558"/>
+        <location line="+504"/>
         <location filename="../../tools/bcfromvfinder.cpp" line="+26"/>
         <source>Warning</source>
         <translation>Attenzione</translation>
     </message>
     <message>
-        <location line="-455"/>
+        <location line="-524"/>
         <source>Ballistic coefficient missing or zero for load : </source>
         <translation>Coefficiente balistico mancante o nullo per la carica: </translation>
     </message>
@@ -878,7 +914,27 @@ database delle palle</translation>
         <translation>Inserire un coefficiente balistico maggiore di 0</translation>
     </message>
     <message>
-        <location line="+455"/>
+        <location line="+2"/>
+        <source>Muzzle velocity missing or zero for load : </source>
+        <translation>Velocità iniziale mancante o nulla per la carica: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please enter a muzzle velocity above 0</source>
+        <translation>Inserire una velocità iniziale maggiore di 0</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Air density cannot be computed for load : </source>
+        <translation>La densità dell&apos;aria non può essere calcolata per la carica: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please check the pressure, the altitude and the temperature</source>
+        <translation>Verificare la pressione, l&apos;altitudine e la temperatura</translation>
+    </message>
+    <message>
+        <location line="+516"/>
         <source>Zeroing range not reachable for load : </source>
         <translation>Distanza di azzeramento non raggiungibile per la carica: </translation>
     </message>
@@ -896,7 +952,7 @@ database delle palle</translation>
 <context>
     <name>RangeCard</name>
     <message>
-        <location filename="../../results/cardlayout.cpp" line="+25"/>
+        <location filename="../../results/cardlayout.cpp" line="+27"/>
         <source>Range (m)</source>
         <translation>Distanza (m)</translation>
     </message>
@@ -981,6 +1037,11 @@ database delle palle</translation>
         <translation>Tempo di volo (s)</translation>
     </message>
     <message>
+        <location line="+29"/>
+        <source>Cannot be computed for this load</source>
+        <translation>Non calcolabile per questa carica</translation>
+    </message>
+    <message>
         <location filename="../../forms/rangecard.ui" line="+17"/>
         <source>Form</source>
         <translation>Modulo</translation>
@@ -1061,7 +1122,7 @@ database delle palle</translation>
         <translation>Deriva mil</translation>
     </message>
     <message>
-        <location filename="../../results/cardprinter.cpp" line="+86"/>
+        <location filename="../../results/cardprinter.cpp" line="+91"/>
         <source>Projectile Caliber : </source>
         <translation>Calibro della palla: </translation>
     </message>
@@ -1156,7 +1217,7 @@ database delle palle</translation>
         <translation>Note: </translation>
     </message>
     <message>
-        <location filename="../../results/rangecard.cpp" line="+120"/>
+        <location filename="../../results/rangecard.cpp" line="+126"/>
         <source>Save File</source>
         <translation>Salva file</translation>
     </message>
@@ -1200,26 +1261,47 @@ database delle palle</translation>
 %2</translation>
     </message>
     <message>
-        <location filename="../../settings/parameterfile.cpp" line="+55"/>
+        <location filename="../../settings/parameterfile.cpp" line="+56"/>
+        <location line="+59"/>
         <source>No temporary folder could be created.</source>
         <translation>Impossibile creare una cartella temporanea.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="-47"/>
         <location line="+5"/>
         <source>The parameters could not be prepared.</source>
         <translation>Non è stato possibile preparare i parametri.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+25"/>
         <source>The file does not exist.</source>
         <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This is a folder or a device, not a file.</source>
+        <translation>Si tratta di una cartella o di un dispositivo, non di un file.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <location filename="../../settings/settings.cpp" line="+242"/>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your settings cannot be saved to %1.
+Vanto goes on with the values you enter, but they will be lost when it ends.</source>
+        <translation>Le impostazioni non possono essere salvate in %1.
+Vanto continua con i valori inseriti, ma andranno persi alla chiusura.</translation>
     </message>
 </context>
 <context>
     <name>Shoot</name>
     <message>
-        <location filename="../../ballistics/shoot.cpp" line="-675"/>
+        <location filename="../../ballistics/shoot.cpp" line="-742"/>
         <source>Load</source>
         <translation>Carica</translation>
     </message>
