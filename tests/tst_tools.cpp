@@ -31,6 +31,9 @@ private slots:
 
     void coefficientFromTheInitialValues();
     void farVelocityNotBelowTheNearOneFails();
+    void readingsNoBulletGivesHaveNoSolution_data();
+    void readingsNoBulletGivesHaveNoSolution();
+    void farRangeNotBeyondTheNearOneFails();
     void feetPerSecond();
     void nearVelocityIsTruncated();
     void loadsAreNeverTouched();
@@ -105,6 +108,51 @@ void TestTools::farVelocityNotBelowTheNearOneFails()
     QCOMPARE(warnings, QStringList({"Warning|Unable to find a valid solution"}));
     QCOMPARE(labelText(dialog, "label_BC"), QString("BC = "));
     QCOMPARE(labelText(dialog, "label_Vmouth"), QString("Muzzle velocity = "));
+}
+
+void TestTools::readingsNoBulletGivesHaveNoSolution_data()
+{
+    QTest::addColumn<double>("rangeNear");
+    QTest::addColumn<double>("velocityNear");
+    QTest::addColumn<double>("rangeFar");
+    QTest::addColumn<double>("velocityFar");
+
+    // vanto-cli takes any number: none of these may pass for a solution.
+    QTest::newRow("velocities 0") << 0.0 << 0.0 << 100.0 << 0.0;
+    QTest::newRow("negative velocities") << 0.0 << -800.0 << 100.0 << -900.0;
+    QTest::newRow("near velocity 1e30") << 0.0 << 1e30 << 100.0 << 500.0;
+    QTest::newRow("equal ranges") << 100.0 << 800.0 << 100.0 << 800.0;
+    QTest::newRow("far range short of the near one") << 300.0 << 800.0 << 2.5 << 800.0;
+    QTest::newRow("ranges of 1e300") << -1e300 << 800.0 << 1e300 << 600.0;
+}
+
+void TestTools::readingsNoBulletGivesHaveNoSolution()
+{
+    QFETCH(double, rangeNear);
+    QFETCH(double, velocityNear);
+    QFETCH(double, rangeFar);
+    QFETCH(double, velocityFar);
+
+    BcFinder::Input input;
+    input.rangeNear = rangeNear;
+    input.velocityNear = velocityNear;
+    input.rangeFar = rangeFar;
+    input.velocityFar = velocityFar;
+    const BcFinder::Result result = BcFinder::find(input);
+    QVERIFY(!result.found);
+    QCOMPARE(BcFinder::coefficientText(result, "G1"), QString("BC = "));
+}
+
+void TestTools::farRangeNotBeyondTheNearOneFails()
+{
+    // The probe would not fly at all and the near velocity would pass for the far one.
+    BCfromVFinder dialog;
+    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_rangeNear")->setValue(300);
+    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_rangeFar")->setValue(100);
+    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_VelFar")->setValue(800);
+    dialog.on_pushButton_calculate_pressed();
+    QCOMPARE(warnings, QStringList({"Warning|Unable to find a valid solution"}));
+    QCOMPARE(labelText(dialog, "label_BC"), QString("BC = "));
 }
 
 void TestTools::feetPerSecond()

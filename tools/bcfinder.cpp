@@ -15,6 +15,7 @@ namespace {
 constexpr double yardsPerMetre = 1.0936133;
 constexpr double metresPerFoot = 0.3048;
 constexpr int maximumTries = 450;
+constexpr double maximumVelocityMs = 10000.0;
 
 double distanceFactor(int rangeUnit)
 {
@@ -41,6 +42,18 @@ Result find(const Input& input)
     const double fv = velocityFactor(input.velocityUnit);
     const double velocityFar = input.velocityFar * fv;
 
+    // Readings no bullet can give have no solution: velocities must be above 0 and below the
+    // muzzle-velocity search's 10000 m/s, and the far range must lie beyond the near one (the
+    // probe would not fly at all, and its muzzle velocity would pass for the far velocity).
+    const double velocityNearMs = input.velocityNear * fv;
+    const bool readable = velocityNearMs > 0.0 && velocityNearMs < maximumVelocityMs && velocityFar > 0.0
+        && velocityFar < maximumVelocityMs && (input.rangeFar - input.rangeNear) * fd > 0.0
+        && std::isfinite((input.rangeFar - input.rangeNear) * fd) && input.rangeNear >= 0.0;
+    if (!readable) {
+        qDebug().noquote() << "Unable to find a valid solution";
+        return {};
+    }
+
     Shoot load(1, nullptr, Shoot::Storage::Scratch);
     load.setMuzzleVelocity(wholeVelocity(input.velocityNear));
     load.setMuzzleVelocityUnit(input.velocityUnit);
@@ -53,7 +66,8 @@ Result find(const Input& input)
     double velocity = 0.0;
     int tries = 0;
     bool exhausted = false;
-    while (std::abs(velocity - velocityFar) > 0.1) {
+    // A probe velocity that is not a number never counts as a match.
+    while (!(std::abs(velocity - velocityFar) <= 0.1)) {
         if (tries >= maximumTries) {
             exhausted = true;
             break;
@@ -72,7 +86,7 @@ Result find(const Input& input)
     // The muzzle velocity that slows to the near velocity at the near range.
     const double velocityNear = input.velocityNear * fv;
     lo = velocityNear;
-    hi = 10000.0;
+    hi = maximumVelocityMs;
     double muzzle = lo;
     while (hi - lo > 0.01) {
         muzzle = (lo + hi) * 0.5;
