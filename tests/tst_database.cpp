@@ -9,6 +9,7 @@
 #include "database/dbselector.h"
 #include "loads/shootcontainer.h"
 #include "settings/settings.h"
+#include "sqltesting.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -32,6 +33,8 @@
 
 namespace {
 
+using SqlTesting::sql;
+
 const QStringList databaseFiles = {"centerfire.db", "rimfire.db", "airgun.db", "custom.db"};
 
 QByteArray contents(const QString& fileName)
@@ -50,27 +53,6 @@ int fetchedRows(QAbstractItemModel* model)
 QString cell(QAbstractItemModel* model, int row, int column)
 {
     return model->index(row, column).data().toString();
-}
-
-// Runs statements on a database file through a connection of its own.
-QVariant sql(const QString& fileName, const QStringList& statements)
-{
-    QVariant last;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_conn");
-        db.setDatabaseName(fileName);
-        if (!db.open())
-            return QVariant("open failed: " + db.lastError().text());
-        for (const QString& statement : statements) {
-            QSqlQuery query(db);
-            if (!query.exec(statement))
-                return QVariant("failed: " + query.lastError().text());
-            if (query.next())
-                last = query.value(0);
-        }
-    }
-    QSqlDatabase::removeDatabase("test_conn");
-    return last;
 }
 
 // A band row of the custom database (ID 0), written as the manager writes it.

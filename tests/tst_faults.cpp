@@ -14,6 +14,7 @@
 #include "settings/parameterfile.h"
 #include "settings/saver.h"
 #include "settings/settings.h"
+#include "sqltesting.h"
 #include "windowtesting.h"
 
 #include <QCheckBox>
@@ -42,6 +43,8 @@ using SettingsReading = std::function<double(const Settings&)>;
 Q_DECLARE_METATYPE(SettingsReading)
 
 namespace {
+
+using SqlTesting::sql;
 
 // In the environment of the copy of this test that starts the window on a store that cannot be
 // written: the folder that holds the store, and "ordinary" when the copy runs as nobody.
@@ -93,28 +96,6 @@ QByteArray state(const QString& path)
     if (!info.exists())
         return "<missing>";
     return info.isDir() ? QByteArray("<folder>") : contents(path);
-}
-
-// Runs statements on a database file through a connection of its own; the value of the last
-// row read, or the error.
-QVariant sql(const QString& fileName, const QStringList& statements)
-{
-    QVariant last;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "faults_conn");
-        db.setDatabaseName(fileName);
-        if (!db.open())
-            return QVariant("open failed: " + db.lastError().text());
-        for (const QString& statement : statements) {
-            QSqlQuery query(db);
-            if (!query.exec(statement))
-                return QVariant("failed: " + query.lastError().text());
-            if (query.next())
-                last = query.value(0);
-        }
-    }
-    QSqlDatabase::removeDatabase("faults_conn");
-    return last;
 }
 
 int fetchedRows(QAbstractItemModel* model)
