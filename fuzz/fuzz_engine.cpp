@@ -1,0 +1,317 @@
+// The engine under arbitrary settings and loads, set through the same setters the widgets and
+// parameter files use, with values far outside what the widgets allow: a coefficient of 0 or
+// below, no muzzle velocity, slopes of 90 degrees and more, a card step of 0, a temperature
+// below absolute zero, no air pressure, ranges of a million metres.
+//
+// The promise checked after every computation: each active load's trajectory and range-card
+// series hold finite numbers only (the series the graph pairs have equal lengths), and its
+// point-blank ranges are finite or NaN (cannot be computed), never infinite.
+//
+// Input layout: a stream of fields in a fixed order (the settings, the container, then the four
+// loads). Each number starts with a selector byte: below 0xA0 a typical value (two more bytes
+// place it in the field's usual range), below 0xF0 an edge value from a table, otherwise the raw
+// bytes of the number. A choice byte picks an index, sometimes one outside the list. When the
+// input runs out every remaining field takes its default, so short inputs are ordinary setups.
+#include "ballistics/shoot.h"
+#include "fuzz/fuzzsupport.h"
+#include "loads/shootcontainer.h"
+#include "settings/parameterfile.h"
+#include "settings/settings.h"
+
+#include <QVector>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <initializer_list>
+#include <limits>
+#include <vector>
+
+namespace {
+
+constexpr double huge = std::numeric_limits<double>::max();
+constexpr int intMax = std::numeric_limits<int>::max();
+constexpr int intMin = std::numeric_limits<int>::min();
+
+class Input {
+public:
+    Input(const uint8_t* data, size_t size)
+        : data(data)
+        , size(size)
+    {
+    }
+
+    bool flag(const char* name, bool fallback)
+    {
+        const bool value = pos < size ? (data[pos++] & 1) != 0 : fallback;
+        note(name, value ? "true" : "false");
+        return value;
+    }
+
+    // An index into a list of count entries; now and then one outside it.
+    int choice(const char* name, int count, int fallback)
+    {
+        int value = fallback;
+        if (pos < size) {
+            const uint8_t selector = data[pos++];
+            static const int outside[] = {-1, -2, 100, intMax, intMin};
+            value = selector < 0xF0 ? selector % count
+                                    : (selector & 1 ? count : outside[(selector >> 1) % std::size(outside)]);
+        }
+        note(name, QString::number(value));
+        return value;
+    }
+
+    int integer(const char* name, int lo, int hi, int fallback, std::initializer_list<int> edges = {})
+    {
+        int value = fallback;
+        if (pos < size) {
+            const uint8_t selector = data[pos++];
+            if (selector < 0xA0) {
+                const auto span = unsigned(int64_t(hi) - int64_t(lo) + 1);
+                value = int(int64_t(lo) + int64_t(take(2) % span));
+            } else if (selector < 0xF0) {
+                std::vector<int> table = {0, -1, 1, lo - 1, hi + 1, 2 * hi, -hi, 1'000'000, -1'000'000, intMax, intMin,
+                    intMin + 1, intMax - 1};
+                table.insert(table.end(), edges);
+                value = table[std::size_t(selector - 0xA0) % table.size()];
+            } else {
+                const uint64_t bits = take(4);
+                uint32_t raw = uint32_t(bits);
+                std::memcpy(&value, &raw, sizeof value);
+            }
+        }
+        note(name, QString::number(value));
+        return value;
+    }
+
+    // Finite numbers only: every way into the setters (widgets, parameter files, the store)
+    // turns anything else into 0.
+    double number(const char* name, double lo, double hi, double fallback, std::initializer_list<double> edges = {})
+    {
+        double value = fallback;
+        if (pos < size) {
+            const uint8_t selector = data[pos++];
+            if (selector < 0xA0) {
+                value = lo + (hi - lo) * double(take(2)) / 65535.0;
+            } else if (selector < 0xF0) {
+                std::vector<double> table = {0.0, -0.0, -1.0, lo, hi, -hi, hi * 10.0, hi * 1000.0, 1e-300, -1e-300,
+                    1e-9, 1e9, -1e9, 1e15, 1e300, -1e300, huge, -huge, std::numeric_limits<double>::min(),
+                    std::numeric_limits<double>::denorm_min(), 2147483648.0, -2147483649.0};
+                table.insert(table.end(), edges);
+                value = table[std::size_t(selector - 0xA0) % table.size()];
+            } else {
+                const uint64_t bits = take(8);
+                double raw;
+                std::memcpy(&raw, &bits, sizeof raw);
+                if (std::isfinite(raw))
+                    value = raw;
+            }
+        }
+        note(name, QString::number(value, 'g', 17));
+        return value;
+    }
+
+    QString description() const { return decoded.join('\n'); }
+
+private:
+    // Up to count bytes, little-endian; missing bytes are 0.
+    uint64_t take(int count)
+    {
+        uint64_t result = 0;
+        for (int i = 0; i < count && pos < size; ++i)
+            result |= uint64_t(data[pos++]) << (8 * i);
+        return result;
+    }
+
+    void note(const char* name, const QString& value) { decoded << QString(name) + "=" + value; }
+
+    const uint8_t* data;
+    size_t size;
+    size_t pos = 0;
+    QStringList decoded;
+};
+
+void configureSettings(Input& in)
+{
+    Settings* s = Settings::instance();
+    s->setUnitSystem(in.choice("unitSystem", 2, 0));
+    s->setUseAngleDisplay(in.choice("useAngleDisplay", 3, 0));
+    s->setKillZone(in.number("killZone", 1, 100, 30, {1e-6, 1e6}));
+    s->setKillZoneUnit(in.choice("killZoneUnit", 2, 0));
+    s->setMaxRange(in.integer("maxRange", 100, 4000, 800, {10'000, 100'000, 1'000'000}));
+    s->setMaxRangeUnit(in.choice("maxRangeUnit", 2, 0));
+    s->setAutoRange(in.flag("autoRange", true));
+    s->setIncludeSpinDrift(in.flag("includeSpinDrift", false));
+    s->setCardStep(in.integer("cardStep", 1, 200, 50, {1, 5000}));
+    s->setUseDefaultPressure(in.flag("useDefaultPressure", true));
+    s->setBasePressure(in.number("basePressure", 10, 2000, 1013, {1e-3, 1e5}));
+    s->setBasePressureUnit(in.choice("basePressureUnit", 2, 0));
+    s->setAltitudeCorrection(in.flag("altitudeCorrection", false));
+    s->setAltitude(in.number("altitude", 0, 20000, 150, {44330.0, 44331.0, 1e5, -1e4}));
+    s->setAltitudeUnit(in.choice("altitudeUnit", 2, 0));
+    s->setWindVelocity(in.number("windVelocity", 0, 30, 15, {300, 3000}));
+    s->setWindVelocityUnit(in.choice("windVelocityUnit", 4, 0));
+    s->setWindAngle(in.integer("windAngle", -180, 180, 0, {90, 270, 360, 3600}));
+    s->setTemperature(in.number("temperature", -100, 100, 25, {-273, -273.15, -274, -459.67, -460, 1e4}));
+    s->setTemperatureUnit(in.choice("temperatureUnit", 2, 0));
+    s->setUpHillAngle(in.integer("upHillAngle", 0, 75, 0, {89, 90, 91, 180, 270, -90, 360}));
+    s->setUpHillDirection(in.choice("upHillDirection", 2, 0));
+    s->setSightHeight(in.number("sightHeight", 0, 15, 3.5, {100, 1e4}));
+    s->setSightHeightUnit(in.choice("sightHeightUnit", 2, 0));
+    s->setTwist(in.number("twist", 5, 50, 13, {1e-6, 1e6}));
+    s->setTwistUnit(in.choice("twistUnit", 2, 1));
+    s->setTwistDirection(in.choice("twistDirection", 2, 1));
+    s->setScopeClick(in.choice("scopeClick", 7, 1));
+    s->setManScopeDevH(in.number("manScopeDevH", 0, 100, 0, {1e-6}));
+    s->setManScopeDevUnitH(in.choice("manScopeDevUnitH", 2, 0));
+    s->setManScopeDistH(in.number("manScopeDistH", 10, 999, 100, {1e-6}));
+    s->setManScopeDistUnitH(in.choice("manScopeDistUnitH", 2, 0));
+    s->setManScopeDevV(in.number("manScopeDevV", 0, 100, 0, {1e-6}));
+    s->setManScopeDevUnitV(in.choice("manScopeDevUnitV", 2, 0));
+    s->setManScopeDistV(in.number("manScopeDistV", 10, 999, 100, {1e-6}));
+    s->setManScopeDistUnitV(in.choice("manScopeDistUnitV", 2, 0));
+}
+
+void configureContainer(Input& in)
+{
+    ShootContainer* container = ShootContainer::instance();
+    switch (in.choice("multiShootBehavior", 3, 0)) {
+    case 1:
+        container->setMultiShootBehaviorZero();
+        break;
+    case 2:
+        container->setMultiShootBehaviorAngle();
+        break;
+    default:
+        container->setMultiShootBehaviorIndep();
+        break;
+    }
+    // Out-of-range masters are refused by the container itself.
+    container->SetMasterShoot(in.choice("masterIndex", ShootContainer::loadCount, 0));
+    container->setPlotType(in.integer("plotType", 1, 6, 1));
+}
+
+void configureLoad(Input& in, Shoot* load)
+{
+    load->setOrigin("manual");
+    load->setActive(in.flag("active", load->id() == 0));
+    load->setMuzzleVelocity(in.integer("muzzleVelocity", 150, 6000, 850, {1, 100'000, 1'000'000}));
+    load->setMuzzleVelocityUnit(in.choice("muzzleVelocityUnit", 2, 0));
+    load->setWeight(in.number("weight", 0.05, 20, 100, {1e-6, 1e6}));
+    load->setWeightUnit(in.choice("weightUnit", 2, 0));
+    load->setCaliber(in.number("caliber", 0, 2, 0.224, {1e-6}));
+    load->setCaliberUnit(in.choice("caliberUnit", 2, 0));
+    load->setLength(in.number("length", 0.1, 50, 0.8, {1e-6}));
+    load->setLengthUnit(in.choice("lengthUnit", 2, 0));
+    load->setGModel(in.choice("gModel", 6, 0));
+    load->setZeroRange(in.integer("zeroRange", 0, 1000, 200, {1, 2, 5000, 100'000}));
+    load->setZeroRangeUnit(in.choice("zeroRangeUnit", 2, 0));
+    // One to four bands; a choice outside the list gives eight.
+    const int bandChoice = in.choice("coefficientBands", 4, 0);
+    const int bands = bandChoice >= 0 && bandChoice < 4 ? bandChoice + 1 : 8;
+    QList<double> velMins;
+    QList<double> coefficients;
+    for (int band = 0; band < bands; ++band) {
+        velMins << (band == 0 ? in.number("velMin", 0, 4000, 0) : in.number("velMin", 0, 4000, 1000.0 * band));
+        coefficients << in.number("BC", 0.001, 2, 0.3, {1e-6, 100});
+    }
+    load->setBCMulti(velMins, coefficients);
+}
+
+QString seriesText(const QVector<double>& values, int around)
+{
+    QStringList parts;
+    for (int i = std::max(0, around - 2); i < std::min(int(values.size()), around + 3); ++i)
+        parts << QString("[%1]=%2").arg(i).arg(values[i], 0, 'g', 17);
+    return parts.join(", ");
+}
+
+void checkLoad(const Shoot& load, const QString& setup)
+{
+    const auto broken = [&](const QString& what) {
+        FuzzSupport::fail(QString("load %1: ").arg(load.id()) + what + "\n-- decoded input --\n" + setup
+            + "\n-- state --\n" + FuzzSupport::describeState());
+    };
+    const auto checkFinite = [&](const char* kind, int index, const QVector<double>& values) {
+        for (int i = 0; i < values.size(); ++i)
+            if (!std::isfinite(values[i]))
+                broken(QString("%1 series %2 holds a number that is not finite (%3 of %4 values): %5")
+                           .arg(kind)
+                           .arg(index)
+                           .arg(i)
+                           .arg(values.size())
+                           .arg(seriesText(values, i)));
+    };
+    for (int index = 0; index < Shoot::trajectorySeriesCount; ++index)
+        checkFinite("trajectory", index, load.TrajectorySeries(index));
+    for (int index = 0; index < Shoot::cardSeriesCount; ++index)
+        checkFinite("card", index, load.CardSeries(index));
+
+    // The graph plots one series against another, the card prints a row per distance: the
+    // series that go together have one value per point.
+    const auto sameLength = [&](const char* kind, const std::vector<int>& group, auto series) {
+        for (int index : group)
+            if (series(index).size() != series(group.front()).size())
+                broken(QString("%1 series %2 has %3 values, series %4 has %5")
+                           .arg(kind)
+                           .arg(index)
+                           .arg(series(index).size())
+                           .arg(group.front())
+                           .arg(series(group.front()).size()));
+    };
+    const auto trajectory = [&](int index) { return load.TrajectorySeries(index); };
+    const auto card = [&](int index) { return load.CardSeries(index); };
+    sameLength("trajectory", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 17}, trajectory);
+    sameLength("trajectory", {13, 14, 16, 18}, trajectory);
+    sameLength("card", {0, 1, 2, 3, 4, 5, 12, 13, 14, 15, 16, 17}, card);
+    sameLength("card", {6, 7, 8, 9, 10, 11, 18, 19, 20, 21, 22, 23}, card);
+}
+
+void checkPointBlank(Shoot& load, const QString& setup)
+{
+    const QList<double> ranges = load.PointBlankRanges();
+    for (int i = 0; i < ranges.size(); ++i)
+        if (std::isinf(ranges[i]))
+            FuzzSupport::fail(QString("load %1: point-blank value %2 is infinite: %3\n-- decoded input --\n")
+                                  .arg(load.id())
+                                  .arg(i)
+                                  .arg(ranges[i])
+                + setup + "\n-- state --\n" + FuzzSupport::describeState());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    FuzzSupport::initialize(argc, argv);
+    // As at a start of the program: settings and loads read from an empty store.
+    Settings::instance()->initialize();
+    ParameterFile::restoreLoads();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzSupport::takeWarnings();
+    Input in(data, size);
+    configureSettings(in);
+    configureContainer(in);
+    ShootContainer* container = ShootContainer::instance();
+    for (int index = 0; index < ShootContainer::loadCount; ++index)
+        configureLoad(in, container->GetShoot(index));
+    const QString setup = in.description();
+    if (FuzzSupport::verbose())
+        std::fprintf(stderr, "%s\n", qUtf8Printable(setup));
+
+    container->Compute();
+    for (int index = 0; index < ShootContainer::loadCount; ++index) {
+        Shoot* load = container->GetShoot(index);
+        if (!load->active())
+            continue;
+        checkLoad(*load, setup);
+        checkPointBlank(*load, setup);
+    }
+    FuzzSupport::takeWarnings();
+    return 0;
+}
