@@ -186,7 +186,7 @@ QString describeState()
 
 void fail(const QString& what)
 {
-    std::fprintf(stderr, "\n==== broken promise ====\n%s\n", qUtf8Printable(what));
+    std::fprintf(stderr, "\nbroken promise: %s\n", qUtf8Printable(what));
     std::fflush(stderr);
     std::abort();
 }

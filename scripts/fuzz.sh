@@ -73,8 +73,12 @@ for target in "${targets[@]}"; do
         continue
     fi
     failed+=("$target")
-    echo "== fuzz_$target FAILED (exit status $status); the end of its log:"
-    tail -n 60 "$run_dir/log.txt"
+    echo "== fuzz_$target FAILED (exit status $status):"
+    # What broke: the target's own message, or the sanitizer's or libFuzzer's report.
+    grep -m1 'broken promise:' "$run_dir/log.txt" ||
+        grep -m1 -A8 -E 'ERROR: |runtime error:' "$run_dir/log.txt" ||
+        tail -n 20 "$run_dir/log.txt"
+    echo "   (the whole report: $run_dir/log.txt)"
     for artifact in "$run_dir/artifacts/"*; do
         [ -e "$artifact" ] || continue
         echo "== reproducer: $artifact"
