@@ -58,6 +58,9 @@ for target in "${targets[@]}"; do
     cp -n "$root/fuzz/corpus/$target/"* "$run_dir/corpus/" 2> /dev/null || true
     # Only this run's findings are reported.
     rm -f "$run_dir/artifacts/"*
+    # The private folders of processes that crash stay behind: keep them here, not in /tmp.
+    rm -rf "$run_dir/tmp"
+    mkdir -p "$run_dir/tmp"
     options=(-max_total_time="$fuzz_time" -timeout="$input_timeout" -rss_limit_mb="$rss_limit"
              -artifact_prefix="$run_dir/artifacts/" -print_final_stats=1)
     case $target in
@@ -66,7 +69,7 @@ for target in "${targets[@]}"; do
     esac
     echo "== fuzz_$target: ${fuzz_time} s (log: $run_dir/log.txt)"
     status=0
-    "$build_dir/fuzz/fuzz_$target" "${options[@]}" "$run_dir/corpus" > "$run_dir/log.txt" 2>&1 || status=$?
+    TMPDIR=$run_dir/tmp "$build_dir/fuzz/fuzz_$target" "${options[@]}" "$run_dir/corpus" > "$run_dir/log.txt" 2>&1 || status=$?
     if [ $status -eq 0 ]; then
         grep -E '^(stat::number_of_executed_units|stat::new_units_added|stat::peak_rss_mb)' "$run_dir/log.txt" | tr '\n' ' '
         echo
