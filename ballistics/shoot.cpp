@@ -43,6 +43,10 @@ constexpr int maxFlightSteps = 240000;
 // A range card never has more rows than this per unit system (the widgets allow 4375 at most).
 constexpr int maxCardRows = 10000;
 constexpr double notComputable = std::numeric_limits<double>::quiet_NaN();
+// A drag that would take off ten times the speed in one step is beyond anything the
+// Runge-Kutta step can follow (a coefficient of 1e-20 from a file, a muzzle velocity of a
+// million ft/s); the widgets' draggiest and fastest loads stay below 5.
+constexpr double maxDragPerStep = 10.0;
 
 bool finiteState(const TrajectoryState& s)
 {
@@ -545,7 +549,38 @@ QString Shoot::inputProblem() const
         || !std::isfinite(model.temperatureFactor))
         return QCoreApplication::translate("QObject", "Air density cannot be computed for load : ") + title_ + "\n"
             + QCoreApplication::translate("QObject", "Please check the pressure, the altitude and the temperature");
+    if (!(fastestDragRate(model) * timeStepS <= maxDragPerStep))
+        return dragTooStrongText();
     return {};
+}
+
+QString Shoot::dragTooStrongText() const
+{
+    return QCoreApplication::translate("QObject", "Ballistic coefficient too small for the velocity of load : ") + title_
+        + "\n"
+        + QCoreApplication::translate("QObject", "Please check the ballistic coefficient and the muzzle velocity of this load");
+}
+
+double Shoot::fastestDragRate(const ForceModel& model) const
+{
+    // The drag takes off rate × speed per second, with rate = retardation / coefficient × the
+    // density factor. Every band of every drag model has an exponent above 1, so within a band
+    // and a coefficient step the rate grows with the speed: its largest value is met at the top
+    // of a stretch, which is a band bound, a velocity minimum, or the fastest the bullet flies.
+    // Falling can make it faster than its muzzle velocity only at speeds where the drag is
+    // small; half as fast again is taken to be safe.
+    const double topFps = 1.5 * muzzleVelocityMs() / metresPerFoot;
+    std::vector<double> speeds = {topFps};
+    for (int i = 0; i < model.bandCount; ++i)
+        if (model.bands[i].boundFps > 0.0 && model.bands[i].boundFps < topFps)
+            speeds.push_back(model.bands[i].boundFps);
+    for (double velMin : model.velMins)
+        if (velMin > 0.0 && velMin < topFps)
+            speeds.push_back(velMin);
+    double fastest = 0.0;
+    for (double speed : speeds)
+        fastest = std::max(fastest, model.retardation(speed) / model.coefficient(speed));
+    return fastest * model.pressureFactor * model.temperatureFactor;
 }
 
 bool Shoot::readyToIntegrate()
@@ -609,11 +644,27 @@ void Shoot::ComputeTrajectoryAfterAngle()
     // line of sight (steep uphill, gravity along the slope turns it back: the curves and the
     // cards are functions of the distance), where a number overflows, and after two minutes
     // of flight (maxFlightSteps).
+    // In one step drag can at most stop the bullet and gravity add g h: a step that gains more
+    // speed, or changes the velocity by more than the speed and g h, has lost the drag (a
+    // coefficient too small for the speed, in one of its velocity bands). The flight cannot be
+    // followed further.
+    double speed = current.speed();
+    bool unstable = false;
     while ((autoRange ? current.y > autoRangeFloorM : maxRange > current.x) && current.y > floorBelowSightM
         && steps < maxFlightSteps) {
         const TrajectoryState next = step(model, current, timeStepS);
-        if (!(next.x > current.x) || !finiteState(next))
+        if (!finiteState(next))
             break;
+        const double nextSpeed = next.speed();
+        const double reach = speed + standardGravity * timeStepS + 1e-9 * speed;
+        const TrajectoryState change{0.0, 0.0, next.vx - current.vx, next.vy - current.vy};
+        if (nextSpeed > reach || change.speed() > reach) {
+            unstable = true;
+            break;
+        }
+        if (!(next.x > current.x))
+            break;
+        speed = nextSpeed;
         t = t + timeStepS;
         current = next;
         states.push_back(current);
@@ -623,6 +674,8 @@ void Shoot::ComputeTrajectoryAfterAngle()
         ++steps;
     }
     qDebug().noquote() << "Shoot::ComputeTrajectoryAfterAngle" << title_ << "computed after iteration" << steps;
+    if (unstable)
+        Messages::warning(QCoreApplication::translate("QObject", "Warning"), dragTooStrongText());
 
     // The sight is taken as adjusted to cancel the spin drift at the zero range. A trajectory
     // that ends short of the zero range takes the spin drift of its last state; a zero range
@@ -636,7 +689,10 @@ void Shoot::ComputeTrajectoryAfterAngle()
     for (std::size_t i = 1; i < n; ++i) {
         if (zeroRange != 0.0)
             spinDrift[i] = spinDrift[i] - states[i].x * g0 / zeroRange;
-        totalDrift.push_back(spinDrift[i] * spinFactor + windDrift[i]);
+        // A spin drift that overflows (a stability factor of 1e300 from an absurd length) must
+        // not turn the wind drift into NaN when the spin drift is left out.
+        const double spinPart = spinFactor == 0.0 && !std::isfinite(spinDrift[i]) ? 0.0 : spinDrift[i] * spinFactor;
+        totalDrift.push_back(spinPart + windDrift[i]);
     }
 
     std::vector<double> bend;
@@ -903,9 +959,12 @@ QList<double> Shoot::characteristicRanges(const ForceModel& model, double angleD
     // far zero and the kill-zone exit of a full evaluation as not computable.
     int steps = 0;
 
-    // Rising to the line of sight.
+    // Rising to the line of sight. Once the bullet moves down with gravity pulling it down,
+    // nothing turns it upwards again (drag only slows the fall): it will not reach the line of
+    // sight, as the fall below the bore line would tell later. Saying so at once matters when
+    // the bore line lies so far down that the fall cannot reach it (a sight height of 1e300).
     while (s.y <= 0.0 && s.y >= -sightHeight - 1e-13) {
-        if (++steps > maxFlightSteps)
+        if (++steps > maxFlightSteps || (s.vy < 0.0 && model.gY > 0.0))
             return {unreachedNearZero, 0.0, 0.0, 0.0, 0.0};
         s = step(model, s, timeStepS);
         if (s.y > peak) {

@@ -176,6 +176,8 @@ private:
     TrajectoryState step(const ForceModel& model, const TrajectoryState& state, double h) const;
     QList<double> characteristicRanges(const ForceModel& model, double angleDeg, const Probe& probe) const;
     double stabilityFactor() const;
+    double fastestDragRate(const ForceModel& model) const; // 1/s
+    QString dragTooStrongText() const;
     void clearResults();
     bool readyToIntegrate();
     void computeBend(const std::vector<TrajectoryState>& path, std::vector<double>& bend) const;

@@ -118,6 +118,11 @@ private slots:
     void trajectoryEndsWhereTheBulletStopsAdvancing();
     void flightEndsAfterTwoMinutes();
     void notComputableValuesAreNaN();
+    void widgetExtremesAreIntegrated_data();
+    void widgetExtremesAreIntegrated();
+    void coefficientTooSmallToFollow_data();
+    void coefficientTooSmallToFollow();
+    void overflowingSpinDriftLeftOutKeepsTheWindDrift();
 
 private:
     Settings* settings = nullptr;
@@ -796,4 +801,100 @@ void TestSolver::notComputableValuesAreNaN()
     // A kill zone no trajectory leaves: no kill-zone exit.
     settings->setKillZone(1e9);
     QVERIFY(std::isnan(load->PointBlankRanges()[4]));
+}
+
+void TestSolver::widgetExtremesAreIntegrated_data()
+{
+    QTest::addColumn<int>("model");
+    for (int model = 0; model < 6; ++model)
+        QTest::addRow("G model %d", model) << model;
+}
+
+// The fastest, draggiest load in the densest air the widgets allow is still integrated, and
+// its speed only falls.
+void TestSolver::widgetExtremesAreIntegrated()
+{
+    QFETCH(int, model);
+    settings->setUseDefaultPressure(false);
+    settings->setBasePressureUnit(0);
+    settings->setBasePressure(2000);
+    settings->setTemperatureUnit(0);
+    settings->setTemperature(-100);
+    auto load = makeLoad({900, 6000, 1.0, 5.0, model, {0}, {0.005}, 100});
+    load->setMuzzleVelocityUnit(0); // 6000 m/s
+    QCOMPARE(load->inputProblem(), QString());
+    load->ComputeTrajectoryFixedAngle(0.0);
+    QVERIFY(warnings.isEmpty());
+    const QVector<double> speed = load->TrajectorySeries(4);
+    QVERIFY(speed.size() > 1000);
+    for (int i = 1; i < speed.size(); ++i)
+        QVERIFY(speed[i] <= speed[i - 1] + 9.81 * Shoot::timeStepS);
+}
+
+void TestSolver::coefficientTooSmallToFollow_data()
+{
+    QTest::addColumn<QList<double>>("velMins");
+    QTest::addColumn<QList<double>>("coefficients");
+    QTest::addColumn<int>("velocityFps");
+    QTest::addColumn<bool>("integrated");
+    QTest::addColumn<bool>("warned");
+
+    QTest::newRow("1e-20 everywhere") << QList<double>{0} << QList<double>{1e-20} << 2650 << false << true;
+    QTest::newRow("2e9 ft/s") << QList<double>{0} << QList<double>{0.4} << 2'000'000'000 << false << true;
+    QTest::newRow("1e-20 below 1500 ft/s") << QList<double>{0, 1500} << QList<double>{1e-20, 0.4} << 2650 << false
+                                           << true;
+    // Up to where the drag is lost, just inside the band.
+    QTest::newRow("1e-5 below 1500 ft/s") << QList<double>{0, 1500} << QList<double>{1e-5, 0.4} << 2650 << true
+                                          << true;
+    // Stiff but followed: the bullet all but stops in the band and falls.
+    QTest::newRow("1e-4 below 1500 ft/s") << QList<double>{0, 1500} << QList<double>{1e-4, 0.4} << 2650 << true
+                                          << false;
+}
+
+// A coefficient so small (or a velocity so high) that the integration cannot follow the drag:
+// the numbers would blow up, so the load says so, before integrating when the drag is hopeless
+// and where the step loses the drag otherwise.
+void TestSolver::coefficientTooSmallToFollow()
+{
+    QFETCH(QList<double>, velMins);
+    QFETCH(QList<double>, coefficients);
+    QFETCH(int, velocityFps);
+    QFETCH(bool, integrated);
+    QFETCH(bool, warned);
+
+    settings->setAutoRange(false);
+    settings->setMaxRange(4000);
+    auto load = makeLoad(rifle308, "Stiff");
+    load->setBCMulti(velMins, coefficients);
+    load->setMuzzleVelocity(velocityFps);
+    load->ComputeTrajectoryFixedAngle(0.5);
+    const QStringList expected{"Warning|Ballistic coefficient too small for the velocity of load : Stiff\nPlease "
+                               "check the ballistic coefficient and the muzzle velocity of this load"};
+    QCOMPARE(warnings, warned ? expected : QStringList());
+    const QVector<double> speed = load->TrajectorySeries(4);
+    QCOMPARE(speed.isEmpty(), !integrated);
+    for (int i = 1; i < speed.size(); ++i)
+        QVERIFY(speed[i] <= speed[i - 1] + 9.81 * Shoot::timeStepS);
+    if (integrated && warned)
+        QVERIFY(speed.last() > 1400 * 0.3048 && speed.last() < 1510 * 0.3048);
+    if (!integrated) {
+        for (double value : load->PointBlankRanges())
+            QVERIFY(std::isnan(value));
+    }
+}
+
+void TestSolver::overflowingSpinDriftLeftOutKeepsTheWindDrift()
+{
+    // A length of 1e-300 inches makes the stability factor, and the spin drift, overflow.
+    settings->setWindAngle(90);
+    auto load = makeLoad(rifle308);
+    load->ComputeTrajectory();
+    const QVector<double> windOnly = load->TrajectorySeries(1);
+    load->setLength(1e-300);
+    load->ComputeTrajectory();
+    QCOMPARE(load->TrajectorySeries(1), windOnly);
+
+    settings->setIncludeSpinDrift(true); // the drift itself cannot be computed now
+    load->ComputeTrajectory();
+    QVERIFY(noInfinity(load->TrajectorySeries(1)));
 }
