@@ -54,8 +54,20 @@ const char faultyStoreUserVariable[] = "VANTO_TEST_FAULTY_STORE_USER";
 const char copyVariable[] = "VANTO_TEST_COPY";
 
 // Runs one test function (with its data tag) of this program in a new process; its exit code.
-int runCopy(const QString& function, const QProcessEnvironment& environment)
+int runCopy(const QString& function, QProcessEnvironment environment)
 {
+    // A copy that becomes the ordinary user still reads the leak suppressions when it ends:
+    // they may lie in a checkout private to root, so it gets a copy it can read.
+    QTemporaryDir suppressionsDir;
+    const QRegularExpression suppressions("suppressions=([^:]+)");
+    const QString leakOptions = environment.value("LSAN_OPTIONS");
+    const QRegularExpressionMatch match = suppressions.match(leakOptions);
+    if (match.hasMatch() && suppressionsDir.isValid() && OrdinaryUser::makeOpen(suppressionsDir.path())) {
+        const QString readable = suppressionsDir.filePath("lsan.supp");
+        if (QFile::copy(match.captured(1), readable) && OrdinaryUser::makeReadOnly(readable))
+            environment.insert("LSAN_OPTIONS", QString(leakOptions).replace(match.captured(1), readable));
+    }
+
     QProcess copy;
     copy.setProcessEnvironment(environment);
     copy.setProcessChannelMode(QProcess::ForwardedChannels);
