@@ -15,7 +15,6 @@
 #include "ballistics/shoot.h"
 #include "fuzz/fuzzsupport.h"
 #include "loads/shootcontainer.h"
-#include "settings/parameterfile.h"
 #include "settings/settings.h"
 
 #include <QVector>
@@ -291,9 +290,7 @@ void checkPointBlank(Shoot& load, const QString& setup)
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     FuzzSupport::initialize(argc, argv);
-    // As at a start of the program: settings and loads read from an empty store.
-    Settings::instance()->initialize();
-    ParameterFile::restoreLoads();
+    FuzzSupport::startProgram();
     return 0;
 }
 

@@ -49,9 +49,7 @@ void saveTo(const QString& fileName)
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     FuzzSupport::initialize(argc, argv);
-    // As at a start of the program: settings and loads read from an empty store.
-    Settings::instance()->initialize();
-    ParameterFile::restoreLoads();
+    FuzzSupport::startProgram();
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "app/messages.h"
 #include "ballistics/shoot.h"
 #include "loads/shootcontainer.h"
+#include "settings/parameterfile.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>
@@ -80,6 +81,12 @@ void initialize(int* argc, char*** argv)
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(config));
 
     Messages::setWarningSink([](const QString& title, const QString& text) { pendingWarnings << title + ": " + text; });
+}
+
+void startProgram()
+{
+    Settings::instance()->initialize();
+    ParameterFile::restoreLoads();
 }
 
 QString workDir()

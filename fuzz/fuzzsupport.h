@@ -15,6 +15,10 @@ namespace FuzzSupport {
 // process ends) with the store and the home folder inside, then the QCoreApplication.
 void initialize(int* argc, char*** argv);
 
+// As a start of the program: the settings and the four loads read from the (empty) store.
+// After initialize(), for the targets that compute.
+void startProgram();
+
 // The private temporary folder; a target writes its files there.
 QString workDir();
 

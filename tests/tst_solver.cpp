@@ -63,12 +63,7 @@ double exactSpeedForFps(double fps)
 // Inputs a parameter file can hold although no widget would let them through.
 using Setup = std::function<void(Settings*, Shoot*)>;
 
-bool noInfinity(const QList<double>& values)
-{
-    return std::none_of(values.begin(), values.end(), [](double value) { return std::isinf(value); });
-}
-
-bool noInfinity(const QVector<double>& values)
+template <typename Values> bool noInfinity(const Values& values)
 {
     return std::none_of(values.begin(), values.end(), [](double value) { return std::isinf(value); });
 }
