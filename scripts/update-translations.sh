@@ -4,5 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)
-"$lupdate" -no-obsolete -locations relative -I . app ballistics loads settings results database tools forms \
+"$lupdate" -no-obsolete -locations none -I . app ballistics loads settings results database tools forms \
     -ts resources/translations/vanto_fr.ts resources/translations/vanto_it.ts
