@@ -19,13 +19,16 @@ namespace {
 // Per-machine keys that a parameter file never carries.
 const QStringList excludedKeys = {"global/saveDir", "global/language"};
 
-// The keys a parameter file may set: the settings and the fields of the four loads.
+// The keys a parameter file may set: the settings and the fields of the four loads. The
+// per-machine keys are not among them: a file from another machine (or one edited by hand)
+// never changes this machine's language or save folder.
 const QSet<QString>& knownKeys()
 {
     static const QSet<QString> keys = [] {
         QSet<QString> names;
         for (const QString& key : Settings::keys())
-            names.insert(key);
+            if (!excludedKeys.contains(key))
+                names.insert(key);
         for (int index = 0; index < ShootContainer::loadCount; ++index)
             for (const QString& field : Shoot::storedFields())
                 names.insert(QString("shoot/%1/%2").arg(index).arg(field));

@@ -21,7 +21,8 @@ QString withSuffix(const QString& name);
 bool save(const QString& fileName, QString* errorText = nullptr);
 
 // Copies the settings and load keys of fileName into the store (keys the file does not hold
-// keep their values; keys the program does not know are ignored), then re-reads every setting
+// keep their values; keys the program does not know and the per-machine keys "global/saveDir"
+// and "global/language" are ignored), then re-reads every setting
 // and the four loads. A file that is not a parameter file yields the defaults or 0 for what it
 // lacks. Returns false, changing nothing, when the file cannot be read at all (missing, a
 // folder, no permission); the file is read once, so one that changes meanwhile cannot mix.

@@ -142,6 +142,15 @@ void TestParameterFile::machineKeysStayOut()
     QVERIFY(ParameterFile::load(file));
     QCOMPARE(settings->language(), QString("fr"));
     QCOMPARE(settings->saveDir(), QString("/home/someone/params"));
+
+    // A file that holds them anyway (another program, a hand edit) sets neither the store nor
+    // the settings: the next start keeps this machine's language and folder.
+    const QString foreign = writeFile("foreign.vnt", "[global]\nlanguage=it\nsaveDir=/elsewhere\nunitSystem=1\n");
+    QVERIFY(ParameterFile::load(foreign));
+    QCOMPARE(settings->unitSystem(), 1);
+    QCOMPARE(QSettings().value("global/language").toString(), QString("fr"));
+    QCOMPARE(QSettings().value("global/saveDir").toString(), QString("/home/someone/params"));
+    QCOMPARE(settings->saveDir(), QString("/home/someone/params"));
 }
 
 void TestParameterFile::existingKeysOfTheFileStay()
