@@ -357,12 +357,13 @@ void Settings::setUseDefaultPressure(bool value)
 {
     assignAlways(useDefaultPressure_, value, "envir/useDefaultPressure", &Settings::useDefaultPressureChanged);
     if (value) {
-        setBasePressure(standardPressureHPa);
+        // The pressure field shows the standard pressure now in use, and keeps showing it when
+        // the box is unticked again: the field, the store and the computation agree at every
+        // moment. (The double setters are silent after start-up, so the signal goes out here.)
+        // The value is written through even when the field already holds it, as the store may
+        // hold another one (a parameter file just copied in, read right after this key).
+        assignAlways(basePressure_, standardPressureHPa, "envir/basePressure", &Settings::basePressureChanged);
         setBasePressureUnit(0);
-        // The setters skip a field that already holds the standard pressure, while the store
-        // may hold another one (a parameter file just copied in, read right after this key):
-        // write the standard pressure through, so that it is what the next reads find.
-        write("envir/basePressure", standardPressureHPa);
         write("envir/basePressureUnit", 0);
     }
 }
@@ -380,8 +381,10 @@ void Settings::setBasePressureUnit(int value)
 void Settings::setAltitudeCorrection(bool value)
 {
     assignAlways(altitudeCorrection_, value, "envir/altitudeCorrection", &Settings::altitudeCorrectionChanged);
+    // Without correction the altitude is 0, and the field shows it: ticked again, the field
+    // shows the 0 the computation then uses, not the altitude typed before.
     if (!value)
-        setAltitude(0.0);
+        assignAlways(altitude_, 0.0, "envir/altitude", &Settings::altitudeChanged);
 }
 
 void Settings::setAltitude(double value)
