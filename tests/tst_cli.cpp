@@ -338,6 +338,9 @@ void TestCli::ballisticCoefficient_data()
     QTest::newRow("metric G1") << QStringList(readings + QStringList{"--far-velocity", "600"}) << 0
                                << "BC = 0.400 (G1)";
     QTest::newRow("no solution") << QStringList(readings + QStringList{"--far-velocity", "850"}) << 4 << "";
+    QTest::newRow("far range no flight reaches")
+        << QStringList{"--near-range", "0", "--near-velocity", "800", "--far-range", "1e300", "--far-velocity", "1"}
+        << 4 << "";
     QTest::newRow("missing reading") << readings << 2 << "";
     QTest::newRow("bad model") << QStringList(readings + QStringList{"--far-velocity", "600", "--model", "G3"}) << 2
                                << "";

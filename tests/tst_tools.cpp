@@ -35,7 +35,8 @@ private slots:
     void readingsNoBulletGivesHaveNoSolution();
     void farRangeNotBeyondTheNearOneFails();
     void feetPerSecond();
-    void nearVelocityIsTruncated();
+    void muzzleVelocityIsExact_data();
+    void muzzleVelocityIsExact();
     void loadsAreNeverTouched();
     void dialogUnitsFollowTheUnitSystem();
     void killZoneOkStoresValueUnitAndText();
@@ -124,6 +125,9 @@ void TestTools::readingsNoBulletGivesHaveNoSolution_data()
     QTest::newRow("equal ranges") << 100.0 << 800.0 << 100.0 << 800.0;
     QTest::newRow("far range short of the near one") << 300.0 << 800.0 << 2.5 << 800.0;
     QTest::newRow("ranges of 1e300") << -1e300 << 800.0 << 1e300 << 600.0;
+    // The flight ends (two minutes) long before: its last velocity is no velocity there.
+    QTest::newRow("far range beyond any flight") << 0.0 << 800.0 << 1e300 << 1.0;
+    QTest::newRow("far range beyond two minutes") << 0.0 << 800.0 << 1e5 << 50.0;
 }
 
 void TestTools::readingsNoBulletGivesHaveNoSolution()
@@ -169,24 +173,63 @@ void TestTools::feetPerSecond()
     const double velocity = muzzle.section(' ', 3, 3).toDouble();
     QVERIFY2(velocity > 2800.0 && velocity < 2830.0, qPrintable(muzzle));
 
-    // The same readings in metric give the same coefficient.
+    // The same readings in metric give the same results.
     BcFinder::Input metric;
-    metric.velocityNear = int(2800 * 0.3048);
+    metric.velocityNear = 2800 * 0.3048;
     metric.velocityFar = 2300 * 0.3048;
     metric.model = 4;
     BcFinder::Input imperial = metric;
     imperial.velocityNear = 2800;
     imperial.velocityFar = 2300;
     imperial.velocityUnit = 1;
-    QVERIFY(qAbs(BcFinder::find(metric).ballisticCoefficient - BcFinder::find(imperial).ballisticCoefficient) < 0.002);
+    QCOMPARE(BcFinder::find(metric).ballisticCoefficient, BcFinder::find(imperial).ballisticCoefficient);
+    QCOMPARE(BcFinder::find(metric).muzzleVelocityMs, BcFinder::find(imperial).muzzleVelocityMs);
 }
 
-void TestTools::nearVelocityIsTruncated()
+void TestTools::muzzleVelocityIsExact_data()
 {
-    BcFinder::Input whole;
-    BcFinder::Input fraction;
-    fraction.velocityNear = 800.7;
-    QCOMPARE(BcFinder::find(fraction).ballisticCoefficient, BcFinder::find(whole).ballisticCoefficient);
+    QTest::addColumn<double>("rangeNear");
+    QTest::addColumn<double>("velocityNear");
+    QTest::addColumn<int>("velocityUnit");
+    QTest::addColumn<QString>("muzzle");
+
+    // Read at the muzzle, the near velocity is the muzzle velocity, to the printed decimal.
+    QTest::newRow("800 m/s at 0 m") << 0.0 << 800.0 << 0 << "800.0 m/s";
+    QTest::newRow("800.7 m/s at 0 m") << 0.0 << 800.7 << 0 << "800.7 m/s";
+    QTest::newRow("2800 f/s at 0") << 0.0 << 2800.0 << 1 << "2800.0 f/s";
+    QTest::newRow("2801 f/s at 0") << 0.0 << 2801.0 << 1 << "2801.0 f/s";
+    QTest::newRow("2802 f/s at 0") << 0.0 << 2802.0 << 1 << "2802.0 f/s";
+    // Further away: one f/s more read gives one f/s more at the muzzle (within what the slightly
+    // smaller coefficient of the faster reading adds), where whole m/s moved in steps of 3.28.
+    QTest::newRow("2801 f/s at 2.5") << 2.5 << 2801.0 << 1 << "";
+    QTest::newRow("2802 f/s at 2.5") << 2.5 << 2802.0 << 1 << "";
+}
+
+void TestTools::muzzleVelocityIsExact()
+{
+    QFETCH(double, rangeNear);
+    QFETCH(double, velocityNear);
+    QFETCH(int, velocityUnit);
+    QFETCH(QString, muzzle);
+
+    const auto shown = [&](double near) {
+        BcFinder::Input input;
+        input.rangeNear = rangeNear;
+        input.velocityNear = near;
+        input.velocityFar = velocityUnit == 0 ? 600.0 : 2000.0;
+        input.velocityUnit = velocityUnit;
+        const BcFinder::Result result = BcFinder::find(input);
+        return result.found ? BcFinder::muzzleVelocityText(result, velocityUnit, velocityUnit == 0 ? "m/s" : "f/s")
+                            : QString();
+    };
+    const QString text = shown(velocityNear);
+    if (!muzzle.isEmpty()) {
+        QCOMPARE(text, "Muzzle velocity = " + muzzle);
+        return;
+    }
+    const QString below = shown(velocityNear - 1.0);
+    const double step = text.section(' ', 3, 3).toDouble() - below.section(' ', 3, 3).toDouble();
+    QVERIFY2(qAbs(step - 1.0) <= 0.1, qPrintable(below + " → " + text));
 }
 
 void TestTools::loadsAreNeverTouched()

@@ -1,6 +1,7 @@
 #include "tools/bcfinder.h"
 
 #include "ballistics/shoot.h"
+#include "ballistics/trajectorystate.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -16,6 +17,14 @@ constexpr double yardsPerMetre = 1.0936133;
 constexpr double metresPerFoot = 0.3048;
 constexpr int maximumTries = 450;
 constexpr double maximumVelocityMs = 10000.0;
+constexpr double smallestCoefficient = 0.0001;
+constexpr double largestCoefficient = 5.0;
+// The coefficient search ends when the far velocity comes within this (m/s), the muzzle
+// velocity search when its interval is this narrow (m/s): both well below the printed digits.
+constexpr double matchMs = 0.1;
+constexpr double muzzlePrecisionMs = 0.01;
+// The engine follows a flight for two minutes at most.
+constexpr int maximumFlightSteps = int(120.0 / Shoot::timeStepS);
 
 double distanceFactor(int rangeUnit)
 {
@@ -27,11 +36,22 @@ double velocityFactor(int velocityUnit)
     return velocityUnit != 1 ? 1.0 : metresPerFoot;
 }
 
-// The load takes whole velocities; a reading beyond the int range is clamped rather than
-// converted with undefined behaviour.
-int wholeVelocity(double velocity)
+// The engine's straight-line probe (Shoot::VelocityAtDistance, the same steps and so the same
+// numbers) for a muzzle velocity of any value, not only the whole ones a load holds: the
+// horizontal velocity at the first state that reaches distanceM of a level flight leaving the
+// muzzle at muzzleMs. A flight that stalls, or that two minutes leave short of the distance,
+// never gets there: NaN, not its last velocity. A flight slower than floorMs before the
+// distance is slower there too (the velocity only falls): its velocity, below floorMs, is
+// returned at once.
+double velocityAt(const Shoot& load, double muzzleMs, double distanceM, double floorMs)
 {
-    return int(std::clamp(velocity, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
+    TrajectoryState state{0.0, 0.0, muzzleMs, 0.0};
+    for (int steps = 0; distanceM > state.x && state.vx > 0.0 && steps < maximumFlightSteps; ++steps) {
+        if (state.vx < floorMs)
+            return state.vx;
+        state = load.RungeKuttaStep(state, Shoot::timeStepS);
+    }
+    return distanceM > state.x ? std::numeric_limits<double>::quiet_NaN() : state.vx;
 }
 
 } // namespace
@@ -40,68 +60,77 @@ Result find(const Input& input)
 {
     const double fd = distanceFactor(input.rangeUnit);
     const double fv = velocityFactor(input.velocityUnit);
+    const double velocityNear = input.velocityNear * fv;
     const double velocityFar = input.velocityFar * fv;
+    const double rangeNear = input.rangeNear * fd;
+    const double between = (input.rangeFar - input.rangeNear) * fd;
+    const Result none;
 
     // Readings no bullet can give have no solution: velocities must be above 0 and below the
     // muzzle-velocity search's 10000 m/s, and the far range must lie beyond the near one (the
     // probe would not fly at all, and its muzzle velocity would pass for the far velocity).
-    const double velocityNearMs = input.velocityNear * fv;
-    const bool readable = velocityNearMs > 0.0 && velocityNearMs < maximumVelocityMs && velocityFar > 0.0
-        && velocityFar < maximumVelocityMs && (input.rangeFar - input.rangeNear) * fd > 0.0
-        && std::isfinite((input.rangeFar - input.rangeNear) * fd) && input.rangeNear >= 0.0;
+    const bool readable = velocityNear > 0.0 && velocityNear < maximumVelocityMs && velocityFar > 0.0
+        && velocityFar < maximumVelocityMs && between > 0.0 && std::isfinite(between) && rangeNear >= 0.0;
     if (!readable) {
         qDebug().noquote() << "Unable to find a valid solution";
-        return {};
+        return none;
     }
 
+    // The probe flies from the near reading, exactly as read: the near velocity stands for the
+    // muzzle, over the distance between the ranges.
     Shoot load(1, nullptr, Shoot::Storage::Scratch);
-    load.setMuzzleVelocity(wholeVelocity(input.velocityNear));
-    load.setMuzzleVelocityUnit(input.velocityUnit);
     load.setGModel(input.model);
-
-    // The near reading stands for the muzzle: the probe flies the distance between the ranges.
-    double lo = 0.0001;
-    double hi = 5.0;
-    double coefficient = 0.0;
-    double velocity = 0.0;
-    int tries = 0;
-    bool exhausted = false;
-    // A probe velocity that is not a number never counts as a match.
-    while (!(std::abs(velocity - velocityFar) <= 0.1)) {
-        if (tries >= maximumTries) {
-            exhausted = true;
-            break;
-        }
-        coefficient = (lo + hi) * 0.5;
+    const auto farVelocity = [&](double coefficient) {
         load.setBC(coefficient);
-        velocity = load.VelocityAtDistance((input.rangeFar - input.rangeNear) * fd);
+        return velocityAt(load, velocityNear, between, velocityFar - 1.0);
+    };
+
+    // The far velocity falls with the coefficient. When even the largest coefficient leaves the
+    // bullet short of the far reading, or of its range, no coefficient gives the readings.
+    double velocity = farVelocity(largestCoefficient);
+    bool met = velocity >= velocityFar - matchMs;
+    double lo = smallestCoefficient;
+    double hi = largestCoefficient;
+    double coefficient = hi;
+    for (int tries = 0; met && tries < maximumTries; ++tries) {
+        const double mid = (lo + hi) * 0.5;
+        if (mid <= lo || mid >= hi)
+            break; // the interval holds no other double
+        coefficient = mid;
+        velocity = farVelocity(coefficient);
+        if (std::abs(velocity - velocityFar) <= matchMs)
+            break;
+        // A flight that never gets there is slower than any reading.
         if (velocityFar <= velocity)
             hi = coefficient;
         else
             lo = coefficient;
-        ++tries;
+    }
+    met = met && std::abs(velocity - velocityFar) <= matchMs;
+    if (!met) {
+        qDebug().noquote() << "Unable to find a valid solution";
+        return none;
     }
     load.setBC(coefficient);
 
-    // The muzzle velocity that slows to the near velocity at the near range.
-    const double velocityNear = input.velocityNear * fv;
+    // The muzzle velocity that slows to the near velocity at the near range; none when even
+    // 10000 m/s slows below it (or never gets there).
+    const auto nearVelocity = [&](double muzzle) { return velocityAt(load, muzzle, rangeNear, velocityNear - 1.0); };
+    if (!(nearVelocity(maximumVelocityMs) >= velocityNear)) {
+        qDebug().noquote() << "Unable to find a valid solution";
+        return none;
+    }
     lo = velocityNear;
     hi = maximumVelocityMs;
     double muzzle = lo;
-    while (hi - lo > 0.01) {
+    while (hi - lo > muzzlePrecisionMs) {
         muzzle = (lo + hi) * 0.5;
-        load.setMuzzleVelocity(wholeVelocity(muzzle));
-        load.setMuzzleVelocityUnit(0);
-        const double atNear = load.VelocityAtDistance(input.rangeNear * fd);
-        if (velocityNear < atNear)
+        if (velocityNear < nearVelocity(muzzle))
             hi = muzzle;
         else
             lo = muzzle;
     }
-
-    if (exhausted)
-        qDebug().noquote() << "Unable to find a valid solution";
-    return {!exhausted, coefficient, muzzle};
+    return {true, coefficient, muzzle};
 }
 
 QString coefficientText(const Result& result, const QString& modelText)

@@ -4,9 +4,12 @@
 
 // The ballistic coefficient of a bullet from two chronograph readings, and its muzzle velocity.
 // A scratch load (it writes nothing to the store) is flown between the two ranges under the
-// current conditions: the coefficient is bisected on [0.0001, 5] until the far velocity comes
-// within 0.1 m/s (at most 450 tries), then the muzzle velocity is bisected on [near velocity,
-// 10000 m/s] so that the near velocity is met at the near range.
+// current conditions, leaving at the near velocity as read: the coefficient is bisected on
+// [0.0001, 5] until the far velocity is met, then the muzzle velocity is bisected on [near
+// velocity, 10000 m/s] so that the near velocity is met at the near range. Both searches go
+// well below the printed digits. Readings that no coefficient in that interval, or no muzzle
+// velocity below 10000 m/s, meets within 0.1 m/s have no solution (found is false): among them
+// a far range that the flight does not reach in the two minutes the engine follows it.
 namespace BcFinder {
 
 struct Input {
