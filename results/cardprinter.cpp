@@ -137,9 +137,14 @@ QString rangeText(double metres, int unitSystem)
     return QString::number(std::round(value * 10.0) / 10.0, 'f', 1) + (metric ? " m" : " yd");
 }
 
-void compose(QTextDocument* document, Shoot* load, const Settings* settings, const QTableWidget* table)
+Heading heading(Shoot* load, const Settings* settings)
 {
-    const Block columns = block(load, settings);
+    return {load->title(), block(load, settings), load->note()};
+}
+
+void compose(QTextDocument* document, const Heading& heading, const QTableWidget* table)
+{
+    const Block& columns = heading.block;
     qDebug().noquote() << "void CardPrinter::compose()" << columns.left;
     qDebug().noquote() << "void CardPrinter::compose()" << columns.right;
 
@@ -147,7 +152,7 @@ void compose(QTextDocument* document, Shoot* load, const Settings* settings, con
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
     cursor.setBlockFormat(centred());
-    cursor.insertText(load->title(), textFormat(titlePoints));
+    cursor.insertText(heading.title, textFormat(titlePoints));
     cursor.insertBlock(centred());
     cursor.insertText(
         QStringLiteral("Vanto v") + vantoVersion + " - " + vantoHomeText + '\n', textFormat(versionPoints));
@@ -163,7 +168,7 @@ void compose(QTextDocument* document, Shoot* load, const Settings* settings, con
 
     cursor.movePosition(QTextCursor::End);
     cursor.setBlockFormat(centred());
-    cursor.insertText(QCoreApplication::translate("RangeCard", "Note : ") + load->note(), blockFormat);
+    cursor.insertText(QCoreApplication::translate("RangeCard", "Note : ") + heading.note, blockFormat);
     // Two empty lines between the note and the card.
     cursor.insertBlock(centred());
     cursor.insertBlock(centred());

@@ -30,8 +30,19 @@ Block block(Shoot* load, const Settings* settings);
 // and " m" or " yd". A range that was not found (not finite, zero or negative) prints "-".
 QString rangeText(double metres, int unitSystem);
 
+// What the card prints above its table: the load's title, the block and the load's note. A card
+// takes it when it is filled, so that what it prints describes the computation of its table,
+// whatever is edited afterwards without computing.
+struct Heading {
+    QString title;
+    Block block;
+    QString note;
+};
+
+Heading heading(Shoot* load, const Settings* settings);
+
 // Lays the whole card out in an empty document: title, version line, block, note and the
 // rows of table (its header texts and the displayed texts of its cells).
-void compose(QTextDocument* document, Shoot* load, const Settings* settings, const QTableWidget* table);
+void compose(QTextDocument* document, const Heading& heading, const QTableWidget* table);
 
 } // namespace CardPrinter

@@ -62,13 +62,15 @@ void RangeCard::populate()
         headers << column.header;
     table->setHorizontalHeaderLabels(headers);
 
-    const Shoot* load = container->GetShoot(index);
+    Shoot* load = container->GetShoot(index);
     if (!load->active()) {
+        heading = {};
         setEnabled(false);
         table->resizeColumnsToContents();
         return;
     }
     setEnabled(true);
+    heading = CardPrinter::heading(load, settings);
     const int rows = load->CardSeries(columns.first().series).size();
     table->setRowCount(rows);
     for (int column = 0; column < columns.size(); ++column) {
@@ -140,6 +142,6 @@ void RangeCard::PrintTable(QTableWidget* table, QPrinter* printer)
 std::unique_ptr<QTextDocument> RangeCard::composeDocument(const QTableWidget* table) const
 {
     auto document = std::make_unique<QTextDocument>();
-    CardPrinter::compose(document.get(), container->GetShoot(index), settings, table);
+    CardPrinter::compose(document.get(), heading, table);
     return document;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/cardprinter.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -21,8 +23,10 @@ class RangeCard;
 //
 // Its three buttons export the card as populate() last filled it: tab-separated text on the
 // clipboard, a printed page, or a PDF file. Printing and PDF share the document of
-// CardPrinter. The print dialog and the save dialog go through replaceable functions so that
-// tests can answer them.
+// CardPrinter, whose title, block and note populate() takes with the table: a load edited
+// without computing prints the load and conditions of the table, not the edited ones. The
+// print dialog and the save dialog go through replaceable functions so that tests can answer
+// them.
 class RangeCard : public QWidget {
     Q_OBJECT
 
@@ -42,7 +46,7 @@ public:
     // Composes the printed card of this card's load and the given table and prints it.
     void PrintTable(QTableWidget* table, QPrinter* printer);
 
-    // The document PrintTable prints, for the given table.
+    // The document PrintTable prints, for the given table (under the heading of the last fill).
     std::unique_ptr<QTextDocument> composeDocument(const QTableWidget* table) const;
 
 public slots:
@@ -56,6 +60,7 @@ private:
     int index;
     Settings* settings;
     ShootContainer* container;
+    CardPrinter::Heading heading; // of the computation the table shows
     PrintDialogStep runPrintDialog;
     FileNameProvider askSaveName;
 };

@@ -465,7 +465,15 @@ void TestExport::documentTitleNoteAndBlock()
     computeThreeRows();
     RangeCard card(0);
     card.populate();
+    const CardPrinter::Block columns = CardPrinter::block(container->GetShoot(0), settings);
+    // Edited without computing: the card still prints the load and conditions of its table.
+    Shoot* load = container->GetShoot(0);
+    load->setTitle("edited");
+    load->setMuzzleVelocity(3100);
+    load->setNote("edited");
+    settings->setWindAngle(-45);
     const std::unique_ptr<QTextDocument> document = card.composeDocument(tableOf(card));
+    QVERIFY(CardPrinter::block(load, settings).left != columns.left);
 
     const QStringList lines = document->toPlainText().split('\n');
     QCOMPARE(lines.value(0), QString("308 Win 168 gr"));
@@ -488,7 +496,6 @@ void TestExport::documentTitleNoteAndBlock()
     QCOMPARE(block->format().borderStyle(), QTextFrameFormat::BorderStyle_None);
     QCOMPARE(block->format().cellPadding(), 30.0);
     QCOMPARE(block->format().cellSpacing(), 0.0);
-    const CardPrinter::Block columns = CardPrinter::block(container->GetShoot(0), settings);
     QCOMPARE(cellText(block, 0, 0), columns.left);
     QCOMPARE(cellText(block, 0, 1), columns.right);
 }
