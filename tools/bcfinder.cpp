@@ -75,17 +75,18 @@ Result find(const Input& input)
     const double velocityFar = input.velocityFar * fv;
     const double rangeNear = input.rangeNear * fd;
     const double between = (input.rangeFar - input.rangeNear) * fd;
-    const Result none;
+    const auto noSolution = [] {
+        qDebug().noquote() << "Unable to find a valid solution";
+        return Result{};
+    };
 
     // Readings no bullet can give have no solution: velocities must be above 0 and below the
     // muzzle-velocity search's 10000 m/s, and the far range must lie beyond the near one (the
     // probe would not fly at all, and its muzzle velocity would pass for the far velocity).
     const bool readable = velocityNear > 0.0 && velocityNear < maximumVelocityMs && velocityFar > 0.0
         && velocityFar < maximumVelocityMs && between > 0.0 && std::isfinite(between) && rangeNear >= 0.0;
-    if (!readable) {
-        qDebug().noquote() << "Unable to find a valid solution";
-        return none;
-    }
+    if (!readable)
+        return noSolution();
 
     // The probe flies from the near reading, exactly as read: the near velocity stands for the
     // muzzle, over the distance between the ranges.
@@ -118,19 +119,15 @@ Result find(const Input& input)
             lo = coefficient;
     }
     met = met && std::abs(velocity - velocityFar) <= matchMs;
-    if (!met) {
-        qDebug().noquote() << "Unable to find a valid solution";
-        return none;
-    }
+    if (!met)
+        return noSolution();
     load.setBC(coefficient);
 
     // The muzzle velocity that slows to the near velocity at the near range; none when even
     // 10000 m/s slows below it (or never gets there).
     const auto nearVelocity = [&](double muzzle) { return velocityAt(load, muzzle, rangeNear, velocityNear - 1.0); };
-    if (!(nearVelocity(maximumVelocityMs) >= velocityNear)) {
-        qDebug().noquote() << "Unable to find a valid solution";
-        return none;
-    }
+    if (!(nearVelocity(maximumVelocityMs) >= velocityNear))
+        return noSolution();
     lo = velocityNear;
     hi = maximumVelocityMs;
     double muzzle = lo;
