@@ -91,6 +91,7 @@ ParamTab::ParamTab(int index, DBselector* dbSelector, QWidget* parent)
     connect(load, &Shoot::lengthChanged, this, showIn(ui->spinBox_length));
     connect(load, &Shoot::lengthUnitChanged, ui->comboBox_unitLength, &QComboBox::setCurrentIndex);
     connect(load, &Shoot::BCchanged, this, showIn(ui->spinBox_BC));
+    connect(load, &Shoot::BCchanged, this, &ParamTab::describeBands);
     connect(load, &Shoot::gModelChanged, ui->comboBox_Model, &QComboBox::setCurrentIndex);
     connect(load, &Shoot::zeroRangeChanged, this, [this](int value) { showValue(ui->spinBox_ZR, value); });
     connect(load, &Shoot::zeroRangeUnitChanged, ui->comboBox_unitZR, &QComboBox::setCurrentIndex);
@@ -113,6 +114,7 @@ ParamTab::ParamTab(int index, DBselector* dbSelector, QWidget* parent)
     });
     connect(ui->comboBox_unitLength, index_changed, load, &Shoot::setLengthUnit);
     connect(ui->spinBox_BC, qOverload<double>(&QDoubleSpinBox::valueChanged), load, &Shoot::setBC);
+    connect(ui->spinBox_BC, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &ParamTab::describeBands);
     connect(ui->comboBox_Model, index_changed, load, &Shoot::setGModel);
     connect(ui->spinBox_ZR, qOverload<int>(&QSpinBox::valueChanged), load, &Shoot::setZeroRange);
     connect(ui->comboBox_unitZR, index_changed, load, &Shoot::setZeroRangeUnit);
@@ -139,6 +141,18 @@ void ParamTab::switchOrigin(QString origin)
         for (QWidget* field : bulletFields)
             field->setEnabled(false);
     }
+}
+
+void ParamTab::describeBands()
+{
+    // The box shows the first coefficient; a load of several bands lists them all.
+    const Shoot* load = container->GetShoot(index);
+    const QList<double> coefficients = load->BCList();
+    const QList<double> velMins = load->velMinList();
+    QStringList bands;
+    for (int band = 0; band < coefficients.size() && coefficients.size() > 1; ++band)
+        bands << tr("%1 above %2 ft/s").arg(QString::number(coefficients[band]), QString::number(velMins.value(band)));
+    ui->spinBox_BC->setToolTip(bands.isEmpty() ? QString() : tr("Coefficients by velocity:") + "\n" + bands.join('\n'));
 }
 
 void ParamTab::markLength(bool needsCheck)

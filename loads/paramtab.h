@@ -33,6 +33,8 @@ public slots:
     void on_pushButton_selectFromDB_clicked();
     void on_pushButton_setManual_clicked();
     void on_plainTextEdit_note_textChanged();
+    // Lists the coefficient bands of the load in the coefficient's tooltip.
+    void describeBands();
     // Marks the length as not from the bullet database (highlight, tooltip, a line of text).
     void markLength(bool needsCheck);
 

@@ -713,6 +713,14 @@ base de projectiles</translation>
         <source>The bullet database gives no length for this bullet: the length shown is not the bullet&apos;s. Please check it and enter the bullet&apos;s length.</source>
         <translation>La base de données ne donne pas la longueur de ce projectile : la longueur affichée n&apos;est pas la sienne. Veuillez la vérifier et saisir la longueur du projectile.</translation>
     </message>
+    <message>
+        <source>%1 above %2 ft/s</source>
+        <translation>%1 au-dessus de %2 ft/s</translation>
+    </message>
+    <message>
+        <source>Coefficients by velocity:</source>
+        <translation>Coefficients selon la vitesse :</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -713,6 +713,14 @@ database delle palle</translation>
         <source>The bullet database gives no length for this bullet: the length shown is not the bullet&apos;s. Please check it and enter the bullet&apos;s length.</source>
         <translation>Il database non indica la lunghezza di questo proiettile: la lunghezza mostrata non è la sua. Verificarla e inserire la lunghezza del proiettile.</translation>
     </message>
+    <message>
+        <source>%1 above %2 ft/s</source>
+        <translation>%1 sopra %2 ft/s</translation>
+    </message>
+    <message>
+        <source>Coefficients by velocity:</source>
+        <translation>Coefficienti secondo la velocità:</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
