@@ -160,6 +160,12 @@ void TestParamTab::loadSetsTheWidgets()
     QCOMPARE(field<QPlainTextEdit>(tab, "plainTextEdit_note")->toPlainText(), QString("match load"));
     QCOMPARE(load->GModelStr(), QString("G7"));
     QCOMPARE(load->muzzleVelocityUnitStr(), QString("f/s"));
+
+    // The far zero that "Same Angle" gives a load is shown as found, and stays.
+    settings->setInitialized(true);
+    load->setZeroRange(1148);
+    QCOMPARE(field<QSpinBox>(tab, "spinBox_ZR")->value(), 1148);
+    QCOMPARE(load->zeroRange(), 1148);
 }
 
 void TestParamTab::widgetsSetTheLoad()

@@ -406,16 +406,19 @@ void TestWindow::hostileParameterFileShowsNoNonFiniteNumbers()
 // boxes' ranges, a wind from 270 degrees and keys of another machine.
 QString TestWindow::writeAwkwardFile()
 {
-    QSettings().clear(); // what earlier tests left; vanto-cli starts from the defaults
+    // From the defaults, as vanto-cli starts, whatever earlier tests left.
+    QSettings().clear();
+    ParameterFile::restoreLoads();
     const QString path = programDir.filePath("awkward.vnt");
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
-        file.write("[global]\nmaxRange=650.5\nautoRange=false\ncardStep=25.0\ncardDisplayMOA=true\n"
-                   "cardDisplayMils=true\ncardDisplayClicks=true\nlanguage=it\nsaveDir=/elsewhere\n"
-                   "[envir]\nwindAngle=270\nwindVelocity=4\n[shoot]\n0\\active=true\n0\\muzzleVelocity=850.0\n"
-                   "0\\weight=150.25\n0\\caliber=0.3085\n0\\BCmultiBC=\"0.5;0.48;0.455\"\n0\\BCmultiV=\"0;2200;1800\"\n"
-                   "0\\zeroRange=1200\n1\\active=true\n1\\origin=db\n1\\title=Slug\n1\\muzzleVelocity=140\n"
-                   "1\\weight=1000\n1\\BCmultiBC=0.2345\n1\\zeroRange=50.5\n1\\lengthNeedsCheck=true\n");
+        file.write(
+            "[global]\nmaxRange=650.5\nautoRange=false\ncardStep=25.0\ncardDisplayMOA=true\n"
+            "cardDisplayMils=true\ncardDisplayClicks=true\nincludeSpinDrift=true\nlanguage=it\nsaveDir=/elsewhere\n"
+            "[envir]\nwindAngle=270\nwindVelocity=4\n[shoot]\n0\\active=true\n0\\muzzleVelocity=850.0\n"
+            "0\\weight=150.25\n0\\caliber=0.3085\n0\\BCmultiBC=\"0.5;0.48;0.455\"\n0\\BCmultiV=\"0;2200;1800\"\n"
+            "0\\zeroRange=1200\n1\\active=true\n1\\origin=db\n1\\title=Slug\n1\\muzzleVelocity=140\n"
+            "1\\weight=1000\n1\\BCmultiBC=0.2345\n1\\zeroRange=50.5\n1\\lengthNeedsCheck=true\n");
     return path;
 }
 
@@ -486,13 +489,14 @@ void TestWindow::awkwardFileComesBackAsRead()
     QFETCH(QString, key);
     QFETCH(QString, box);
     const QString path = writeAwkwardFile();
-    QVERIFY(ParameterFile::load(path) && ParameterFile::load(path));
     const QString copy = programDir.filePath("awkward-again.vnt");
-    QVERIFY(ParameterFile::save(copy));
-    QTEST(QSettings(copy, QSettings::IniFormat).value(key).toString(), "saved");
-    if (!box.isEmpty())
-        QTEST(WindowTesting::widget<QAbstractSpinBox>(paramTabs().at(key.section('/', 1, 1).toInt()), box)->text(),
-            "shown");
+    for (int pass = 0; pass < 2; ++pass) {
+        QVERIFY(ParameterFile::load(path) && ParameterFile::save(copy));
+        QTEST(QSettings(copy, QSettings::IniFormat).value(key).toString(), "saved");
+        if (!box.isEmpty())
+            QTEST(WindowTesting::widget<QAbstractSpinBox>(paramTabs().at(key.section('/', 1, 1).toInt()), box)->text(),
+                "shown");
+    }
 }
 
 // The window's range cards of such a file are vanto-cli's, cell by cell.
