@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QPair>
 #include <QSettings>
 
 #include <algorithm>
@@ -81,6 +82,11 @@ struct Shoot::ForceModel {
     mutable int lastBand; // the speed changes slowly: the band of the last call is tried first
     std::vector<double> velMins;
     std::vector<double> coefficients;
+    // The coefficient above a speed is that of the last band, in list order, whose minimum lies
+    // below it. The minima sorted (a minimum that is not a number is never below a speed), and
+    // for the k lowest of them the coefficient of the one listed last: one bisection finds it.
+    std::vector<double> sortedMins;
+    std::vector<double> lastListed;
     double pressureFactor;
     double temperatureFactor;
     double gX;
@@ -116,14 +122,43 @@ struct Shoot::ForceModel {
         return std::pow(speedFps, b.m) * b.a / speedFps;
     }
 
+    void sortBands()
+    {
+        std::vector<std::size_t> order;
+        for (std::size_t i = 0; i < velMins.size(); ++i)
+            if (!std::isnan(velMins[i]))
+                order.push_back(i);
+        std::stable_sort(
+            order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return velMins[a] < velMins[b]; });
+        sortedMins.clear();
+        lastListed.clear();
+        std::size_t latest = 0;
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            latest = k == 0 ? order[k] : std::max(latest, order[k]);
+            sortedMins.push_back(velMins[order[k]]);
+            lastListed.push_back(coefficients[latest]);
+        }
+    }
+
+    // The coefficient of the last listed band among the `count` lowest minima; 0 for none.
+    double coefficientOfLowest(std::ptrdiff_t count) const
+    {
+        // Equal minima count together: the lowest `count` end where a higher minimum starts.
+        return count == 0 ? 0.0 : lastListed[std::size_t(count - 1)];
+    }
+
+    // The coefficient of the last listed band whose minimum lies strictly below the speed.
     double coefficient(double speedFps) const
     {
-        double result = 0.0;
-        const std::size_t n = coefficients.size();
-        for (std::size_t i = 0; i < n; ++i)
-            if (speedFps > velMins[i])
-                result = coefficients[i];
-        return result;
+        return coefficientOfLowest(
+            std::lower_bound(sortedMins.begin(), sortedMins.end(), speedFps) - sortedMins.begin());
+    }
+
+    // The coefficient that applies from this speed upward: minima at or below it count.
+    double coefficientFrom(double speedFps) const
+    {
+        return coefficientOfLowest(
+            std::upper_bound(sortedMins.begin(), sortedMins.end(), speedFps) - sortedMins.begin());
     }
 
     // Both accelerations share the speed, the drag law and the coefficient of one stage.
@@ -269,6 +304,18 @@ void Shoot::setNote(QString note)
     assignQuiet(note_, note, "note", &Shoot::noteChanged);
 }
 
+void Shoot::setLengthNeedsCheck(bool lengthNeedsCheck)
+{
+    assignChanged(lengthNeedsCheck_, lengthNeedsCheck, "lengthNeedsCheck", &Shoot::lengthNeedsCheckChanged);
+}
+
+double Shoot::bounded(const Range& range, double value)
+{
+    if (std::isnan(value))
+        return range.minimum;
+    return std::clamp(value, range.minimum, range.maximum);
+}
+
 void Shoot::writeCoefficientLists()
 {
     write("BCmultiBC", CoefficientList::format(BCList_));
@@ -293,9 +340,18 @@ void Shoot::setBCMulti(QList<double> i_velMinList, QList<double> i_BCList)
 {
     // Pairs are formed in order; entries of the longer list without a partner are dropped,
     // and lists that form no pair at all leave the load as it is.
-    const int pairs = std::min(i_velMinList.size(), i_BCList.size());
+    int pairs = std::min(i_velMinList.size(), i_BCList.size());
     if (pairs == 0)
         return;
+    if (pairs > maxCoefficientBands) {
+        Messages::warning(QCoreApplication::translate("QObject", "Warning"),
+            QCoreApplication::translate(
+                "QObject", "The load %1 has %2 ballistic coefficient bands: only the first %3 are kept.")
+                .arg(title_)
+                .arg(pairs)
+                .arg(maxCoefficientBands));
+        pairs = maxCoefficientBands;
+    }
     velMinList_ = i_velMinList.mid(0, pairs);
     BCList_ = i_BCList.mid(0, pairs);
     writeCoefficientLists();
@@ -305,7 +361,8 @@ void Shoot::setBCMulti(QList<double> i_velMinList, QList<double> i_BCList)
 QStringList Shoot::storedFields()
 {
     return {"active", "origin", "title", "muzzleVelocity", "muzzleVelocityUnit", "weight", "weightUnit", "caliber",
-        "caliberUnit", "length", "lengthUnit", "BCmultiBC", "BCmultiV", "gModel", "zeroRange", "zeroRangeUnit", "note"};
+        "caliberUnit", "length", "lengthUnit", "BCmultiBC", "BCmultiV", "gModel", "zeroRange", "zeroRangeUnit", "note",
+        "lengthNeedsCheck"};
 }
 
 void Shoot::restoreFromSettings()
@@ -319,28 +376,59 @@ void Shoot::restoreFromSettings()
         const double read = value(field, fallback).toDouble();
         return std::isfinite(read) ? read : 0.0;
     };
+    const auto within = [&](const char* field, double fallback, const Range& range) {
+        return bounded(range, number(field, fallback));
+    };
+    // "850.0" is 850 and "650.5" is 650, as the settings read their whole numbers.
+    const auto whole = [&](const char* field, double fallback, const Range& range) {
+        return int(std::trunc(within(field, fallback, range)));
+    };
+    const auto index = [&](const char* field) {
+        return int(std::trunc(std::clamp(number(field, 0.0), -1.0, double(std::numeric_limits<int>::max()))));
+    };
 
     settings->setInitialized(false);
     setActive(value("active", false).toBool());
     setOrigin(value("origin", "manual").toString());
     const QString defaultTitle = tr("Load") + " " + QString::number(id_ + 1);
     setTitle(origin_ == "manual" ? defaultTitle : value("title", defaultTitle).toString());
-    setMuzzleVelocity(value("muzzleVelocity", 850).toInt());
-    setMuzzleVelocityUnit(value("muzzleVelocityUnit", 0).toInt());
-    setWeight(number("weight", 100.0));
-    setWeightUnit(value("weightUnit", 0).toInt());
-    setCaliber(number("caliber", 0.224));
-    setCaliberUnit(value("caliberUnit", 0).toInt());
-    setLength(number("length", 0.8));
-    setLengthUnit(value("lengthUnit", 0).toInt());
-    const QList<double> coefficients = CoefficientList::parse(value("BCmultiBC", "0.75").toString());
+    setMuzzleVelocity(whole("muzzleVelocity", 850, muzzleVelocityRange));
+    setMuzzleVelocityUnit(index("muzzleVelocityUnit"));
+    setWeight(within("weight", 100.0, weightRange));
+    setWeightUnit(index("weightUnit"));
+    setCaliber(within("caliber", 0.224, caliberRange));
+    setCaliberUnit(index("caliberUnit"));
+    setLength(within("length", 0.8, lengthRange));
+    setLengthUnit(index("lengthUnit"));
+    QList<double> coefficients = CoefficientList::parse(value("BCmultiBC", "0.75").toString());
+    for (double& coefficient : coefficients)
+        coefficient = bounded(coefficientRange, coefficient);
     const QList<double> velMins = CoefficientList::parse(value("BCmultiV", "0").toString());
     setBCMulti(velMins, coefficients);
-    setGModel(value("gModel", 0).toInt());
-    setZeroRange(value("zeroRange", 200).toInt());
-    setZeroRangeUnit(value("zeroRangeUnit", 0).toInt());
+    setGModel(index("gModel"));
+    setZeroRange(whole("zeroRange", 200, zeroRangeRange));
+    setZeroRangeUnit(index("zeroRangeUnit"));
     setNote(value("note", QString()).toString());
+    setLengthNeedsCheck(value("lengthNeedsCheck", false).toBool());
+    rewriteStoredNumbers();
     settings->setInitialized(true);
+}
+
+void Shoot::rewriteStoredNumbers()
+{
+    // A setter writes only what changes the field: a stored "850.0", or a zero range of 5000
+    // read as 4000 by a load already at 4000, would stay in the store, and so in the next
+    // parameter file, though the load computes with another number.
+    const QString prefix = QString("shoot/%1/").arg(id_);
+    const QList<QPair<const char*, QVariant>> numbers = {{"muzzleVelocity", muzzleVelocity_},
+        {"muzzleVelocityUnit", muzzleVelocityUnit_}, {"weight", weight_}, {"weightUnit", weightUnit_},
+        {"caliber", caliber_}, {"caliberUnit", caliberUnit_}, {"length", length_}, {"lengthUnit", lengthUnit_},
+        {"gModel", gModel_}, {"zeroRange", zeroRange_}, {"zeroRangeUnit", zeroRangeUnit_}};
+    for (const auto& [field, number] : numbers) {
+        const QString key = prefix + field;
+        if (store->contains(key) && store->value(key).toString() != number.toString())
+            store->setValue(key, number);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -379,12 +467,13 @@ double Shoot::zeroRangeM() const
 Shoot::ForceModel Shoot::forceModel(double gravityX, double gravityY) const
 {
     const DragTable table = DragTables::forModel(gModel_);
-    ForceModel model{table.bands, table.count, 0, {}, {}, 0.0, 0.0, gravityX, gravityY};
+    ForceModel model{table.bands, table.count, 0, {}, {}, {}, {}, 0.0, 0.0, gravityX, gravityY};
     // A velocity list shorter than the coefficient list counts its missing minima as 0.
     model.coefficients.assign(BCList_.begin(), BCList_.end());
     model.velMins.resize(model.coefficients.size(), 0.0);
     for (int i = 0; i < std::min(int(model.velMins.size()), velMinList_.size()); ++i)
         model.velMins[i] = velMinList_[i];
+    model.sortBands();
     model.pressureFactor = settings->stationPressureHPa() / 1000.0;
     model.temperatureFactor = 288.0 / (settings->temperatureCelsius() + 273.0);
     return model;
@@ -438,10 +527,7 @@ bool Shoot::hasUsableCoefficients() const
         if (velMin >= 0.0)
             thresholds.push_back(velMin);
     for (double threshold : thresholds) {
-        double bc = 0.0;
-        for (std::size_t i = 0; i < model.coefficients.size(); ++i)
-            if (model.velMins[i] <= threshold)
-                bc = model.coefficients[i];
+        const double bc = model.coefficientFrom(threshold);
         if (!(bc > 0.0) || !std::isfinite(bc))
             return false;
     }

@@ -44,6 +44,27 @@ public:
     static constexpr int cardSeriesCount = 24;
     static constexpr double timeStepS = 0.0005;
 
+    // The numbers a load page can show, in the unit of each field. A value read from the store
+    // (a parameter file, the last session) or taken from a bullet database outside its range is
+    // brought into it by the load, once, where it is read; the page then shows what the load
+    // computes with. Coefficients are each kept within coefficientRange.
+    struct Range {
+        double minimum;
+        double maximum;
+    };
+    static constexpr Range muzzleVelocityRange{30.0, 6000.0};
+    static constexpr Range caliberRange{0.05, 20.0};
+    static constexpr Range coefficientRange{0.0, 2.0};
+    static constexpr Range lengthRange{0.1, 50.0};
+    static constexpr Range weightRange{3.0, 900.0};
+    // Every zero range the program gives a load: the far zero of "Same Angle" within the
+    // largest maximum range.
+    static constexpr Range zeroRangeRange{0.0, 4000.0};
+    // value within range; a value that is not a number gives the minimum.
+    static double bounded(const Range& range, double value);
+    // Coefficient bands a load keeps at most (the bullet databases have five at most).
+    static constexpr int maxCoefficientBands = 100;
+
     Shoot(int id, QObject* parent = nullptr, Storage storage = Storage::Persistent);
     ~Shoot() override;
 
@@ -64,6 +85,9 @@ public:
     int zeroRangeUnit() const { return zeroRangeUnit_; }
     double shootAngle() const { return shootAngle_; }
     QString note() const { return note_; }
+    // True after a database bullet without a length was taken: the length is the one the load
+    // had before and the user should check it. False again once the user edits the length.
+    bool lengthNeedsCheck() const { return lengthNeedsCheck_; }
     QList<double> BCList() const { return BCList_; }
     QList<double> velMinList() const { return velMinList_; }
     QString weightUnitStr() const { return weightUnitStr_; }
@@ -114,7 +138,9 @@ public:
 
     // Re-reads every field of this load from the store (after a parameter file was copied in,
     // and at start). A hand-typed load is always titled "Load <n>"; a missing key takes its
-    // default and a value that does not read as a number gives 0.
+    // default and a value that does not read as a number gives 0. Whole-number fields read
+    // "850.0" as 850 (a fraction is truncated toward zero); numbers outside the range of their
+    // box are brought into it, and the store then holds what the load computes with.
     void restoreFromSettings();
 
     // True when the coefficient lists give a positive, finite coefficient at every speed;
@@ -149,6 +175,7 @@ public slots:
     void setGModelStr(QString GModelStr) { GModelStr_ = GModelStr; }
     void setZeroRangeUnitStr(QString zeroRangeUnitStr) { zeroRangeUnitStr_ = zeroRangeUnitStr; }
     void setNote(QString note);
+    void setLengthNeedsCheck(bool lengthNeedsCheck);
 
 signals:
     void titleChanged(int, QString);
@@ -167,6 +194,7 @@ signals:
     void zeroRangeUnitChanged(int);
     void BCchanged(double);
     void noteChanged(QString);
+    void lengthNeedsCheckChanged(bool);
 
 private:
     struct ForceModel;
@@ -188,6 +216,7 @@ private:
     template <typename T, typename S>
     void assignQuiet(T& field, const T& value, const char* key, void (Shoot::*signal)(S));
     void writeCoefficientLists();
+    void rewriteStoredNumbers();
 
     Settings* settings;
     std::unique_ptr<QSettings> store; // null for a scratch load
@@ -212,6 +241,7 @@ private:
     double gX = 0.0;
     double shootAngle_ = 0.0;
     QString note_;
+    bool lengthNeedsCheck_ = false;
     QString weightUnitStr_;
     QString muzzleVelocityUnitStr_;
     QString caliberUnitStr_;

@@ -59,7 +59,7 @@ public:
         double caliberIn = 0.0;
         double BC = 0.0;
         double lengthIn = 0.0;
-        int weightGr = 0;
+        double weightGr = 0.0; // pellets weigh 8.44 or 18.13 gr
         QString catalogueNumber;
         QString model; // "G1" ... "G8"
     };

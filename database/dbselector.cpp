@@ -17,11 +17,20 @@
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 
+#include <algorithm>
+
 namespace {
 
 QString sixDigits(const QVariant& value)
 {
     return QString::number(value.toDouble(), 'g', 6);
+}
+
+// The drag model a row names ("G1" ... "G8") as the load's index; G1 for any other text.
+int dragModelIndex(const QString& model)
+{
+    static const QStringList models = {"G1", "G2", "G5", "G6", "G7", "G8"};
+    return std::max(0, int(models.indexOf(model.trimmed().toUpper())));
 }
 
 } // namespace
@@ -146,23 +155,31 @@ void DBselector::on_pushButton_select_clicked()
     if (bands.BCs.isEmpty())
         return;
 
+    // The load keeps every number within the range its page shows.
+    QList<double> coefficients = bands.BCs;
+    for (double& coefficient : coefficients)
+        coefficient = Shoot::bounded(Shoot::coefficientRange, coefficient);
+
     Shoot* load = ShootContainer::instance()->GetShoot(targetIndex);
     Settings* settings = Settings::instance();
     settings->setInitialized(false);
     load->setOrigin(QStringLiteral("db"));
-    load->setBCMulti(bands.velMinsFps, bands.BCs);
+    load->setBCMulti(bands.velMinsFps, coefficients);
     load->setTitle(selectedManufacturer + QStringLiteral("    ") + selectedDescription);
-    load->setGModel(0);
-    load->setWeight(selectedWeight.toDouble());
+    // The shipped databases hold G1 coefficients; the user's own bullets name their model.
+    load->setGModel(ui->comboBox_db->currentIndex() == BulletDatabase::Custom ? dragModelIndex(selectedModel) : 0);
+    load->setWeight(Shoot::bounded(Shoot::weightRange, selectedWeight.toDouble()));
     load->setWeightUnit(0);
-    load->setCaliber(selectedCaliber.toDouble());
+    load->setCaliber(Shoot::bounded(Shoot::caliberRange, selectedCaliber.toDouble()));
     load->setCaliberUnit(0);
     // Without a length from the database the load keeps its own (a length of 0 would make the
-    // stability factor, and so the spin drift, meaningless).
+    // stability factor, and so the spin drift, meaningless), and its page asks for the
+    // bullet's length.
     if (!selectedLength.isEmpty()) {
-        load->setLength(selectedLength.toDouble());
+        load->setLength(Shoot::bounded(Shoot::lengthRange, selectedLength.toDouble()));
         load->setLengthUnit(0);
     }
+    load->setLengthNeedsCheck(selectedLength.isEmpty());
     settings->setInitialized(true);
     close();
 }

@@ -19,13 +19,15 @@ class DBselector;
 // DBselector is the window in which the user picks a bullet from one of the four bullet
 // databases (BulletDatabase) and copies it into a load: manufacturer and description as the
 // title, weight in grains, calibre and length in inches, and the coefficient bands as the
-// load's G1 coefficient list. Filtering and the queries are BulletDatabase's; the window keeps
+// load's coefficient list: G1 for the shipped databases, the model the row names for the
+// custom one. Filtering and the queries are BulletDatabase's; the window keeps
 // the lists, the highlighted bullet and the load it fills. It logs its construction and the
 // outcome of every database opening (LogWriter, "log").
 //
 // Select needs a highlighted bullet with at least one band; otherwise it changes nothing and
 // the window stays open, so that another bullet can be picked. A bullet whose length the
-// database does not know leaves the load's length and length unit as they were.
+// database does not know leaves the load's length and length unit as they were, and the load
+// marks its length as to be checked (Shoot::lengthNeedsCheck).
 class DBselector : public QWidget {
     Q_OBJECT
 

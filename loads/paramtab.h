@@ -14,7 +14,9 @@ class ParamTab;
 // ParamTab edits one load: its active flag, muzzle velocity, calibre, ballistic coefficient and
 // drag model, length, weight, zero range and note, kept in step with the load both ways. A load
 // taken from the bullet database has its bullet fields greyed (the length stays editable:
-// the databases carry none); "Set parameters manualy" makes it a hand-typed load again.
+// the databases carry none, and the length is marked to be checked while the load says so);
+// "Set parameters manualy" makes it a hand-typed load again. The fields show exactly what the
+// load holds and send the load only what the user types.
 class ParamTab : public QWidget {
     Q_OBJECT
 
@@ -31,6 +33,10 @@ public slots:
     void on_pushButton_selectFromDB_clicked();
     void on_pushButton_setManual_clicked();
     void on_plainTextEdit_note_textChanged();
+    // Lists the coefficient bands of the load in the coefficient's tooltip.
+    void describeBands();
+    // Marks the length as not from the bullet database (highlight, tooltip, a line of text).
+    void markLength(bool needsCheck);
 
 private:
     std::unique_ptr<Ui::ParamTab> ui;

@@ -115,14 +115,17 @@ void ShootContainer::Compute()
             load->ComputeTrajectory();
         } else {
             // Fired at the master's angle, the load's zero range becomes its own far zero,
-            // truncated to whole units of the master's unit.
+            // truncated to whole units of the master's unit (and kept within the zero ranges a
+            // load can hold).
             load->ComputeTrajectoryFixedAngle(masterAngle);
             const double farZero = load->CharacteristicRanges(load->shootAngle()).value(1);
+            const auto zeroRange
+                = [](double range) { return truncateToInt(Shoot::bounded(Shoot::zeroRangeRange, range)); };
             if (masterZeroRangeUnit == 0) {
-                load->setZeroRange(truncateToInt(farZero));
+                load->setZeroRange(zeroRange(farZero));
                 load->setZeroRangeUnit(0);
             } else {
-                load->setZeroRange(truncateToInt(farZero * yardsPerMetre));
+                load->setZeroRange(zeroRange(farZero * yardsPerMetre));
                 load->setZeroRangeUnit(1);
             }
         }

@@ -41,19 +41,17 @@ using IntSetter = void (Settings::*)(int);
 using DoubleSetter = void (Settings::*)(double);
 using BoolSetter = void (Settings::*)(bool);
 using StringSetter = void (Settings::*)(const QString&);
-// An integer setter fed from a value read as a double and truncated toward zero.
-struct TruncatedIntSetter {
-    IntSetter setter;
-};
-using AnySetter = std::variant<IntSetter, TruncatedIntSetter, DoubleSetter, BoolSetter, StringSetter>;
+// Whole numbers are read as numbers and truncated toward zero: "850.0" is 850, "650.5" is 650.
+using AnySetter = std::variant<IntSetter, DoubleSetter, BoolSetter, StringSetter>;
 
 // What a value read from the store may be. A number outside the range of its widget is brought
 // into it, as the widget would show it; a list index outside its list cannot be read and gives
 // the key's default. Values that come from a hand-edited store or parameter file must not reach
 // the solver unbounded (a temperature below absolute zero or a vertical slope never ends), nor
-// leave a list showing nothing while the computation uses some unit.
+// leave a list showing nothing while the computation uses some unit. A direction is the same
+// direction a whole turn further: it is wrapped into its range, never clamped (270 is -90).
 struct Bounds {
-    enum Kind { Any, Index, Range };
+    enum Kind { Any, Index, Range, Direction };
     Kind kind = Any;
     double minimum = 0.0;
     double maximum = 0.0;
@@ -73,6 +71,12 @@ constexpr Bounds choices(int count)
 constexpr Bounds range(double minimum, double maximum)
 {
     return {Bounds::Range, minimum, maximum};
+}
+
+// Degrees from -180 to 180.
+constexpr Bounds direction()
+{
+    return {Bounds::Direction, -180.0, 180.0};
 }
 
 struct KeyEntry {
@@ -108,10 +112,10 @@ const std::vector<KeyEntry>& keyTable()
         {"envir/altitudeCorrection", false, &Settings::setAltitudeCorrection, any()},
         {"envir/windVelocity", 15, &Settings::setWindVelocity, range(0, 30)},
         {"envir/windVelocityUnit", 0, &Settings::setWindVelocityUnit, choices(4)},
-        {"envir/windAngle", 0, &Settings::setWindAngle, range(-180, 180)},
+        {"envir/windAngle", 0, &Settings::setWindAngle, direction()},
         {"envir/temperature", 25, &Settings::setTemperature, range(-100, 100)},
         {"envir/temperatureUnit", 0, &Settings::setTemperatureUnit, choices(2)},
-        {"envir/upHillAngle", 0, TruncatedIntSetter{&Settings::setUpHillAngle}, range(0, 75)},
+        {"envir/upHillAngle", 0, &Settings::setUpHillAngle, range(0, 75)},
         {"envir/upHillDirection", 0, &Settings::setUpHillDirection, choices(2)},
         {"rifle/sightHeight", 3.5, &Settings::setSightHeight, range(0, 15)},
         {"rifle/sightHeightUnit", 0, &Settings::setSightHeightUnit, choices(2)},
@@ -148,14 +152,21 @@ struct ApplyValue {
     const KeyEntry& entry;
     const QVariant& value;
 
-    int bounded(int read) const
+    int boundedWhole(double read) const
     {
         const Bounds& bounds = entry.bounds;
+        read = std::trunc(read);
         if (bounds.kind == Bounds::Index && (read < bounds.minimum || read > bounds.maximum))
             return entry.defaultValue.toInt();
-        if (bounds.kind == Bounds::Range)
-            return int(std::clamp(double(read), bounds.minimum, bounds.maximum));
-        return read;
+        if (bounds.kind == Bounds::Direction && (read < bounds.minimum || read > bounds.maximum)) {
+            const double turn = bounds.maximum - bounds.minimum;
+            read = std::fmod(read, turn);
+            if (read > bounds.maximum)
+                read -= turn;
+            else if (read < bounds.minimum)
+                read += turn;
+        }
+        return truncateToInt(bounded(read));
     }
     double bounded(double read) const
     {
@@ -163,11 +174,17 @@ struct ApplyValue {
         return bounds.kind == Bounds::Range ? std::clamp(read, bounds.minimum, bounds.maximum) : read;
     }
 
-    void operator()(IntSetter setter) const { (settings.*setter)(bounded(value.toInt())); }
-    void operator()(TruncatedIntSetter e) const { (settings.*e.setter)(bounded(truncateToInt(toFiniteDouble(value)))); }
-    void operator()(DoubleSetter setter) const { (settings.*setter)(bounded(toFiniteDouble(value))); }
-    void operator()(BoolSetter setter) const { (settings.*setter)(value.toBool()); }
-    void operator()(StringSetter setter) const { (settings.*setter)(value.toString()); }
+    // Each returns the value handed to the setter.
+    QVariant operator()(IntSetter setter) const { return apply(setter, boundedWhole(toFiniteDouble(value))); }
+    QVariant operator()(DoubleSetter setter) const { return apply(setter, bounded(toFiniteDouble(value))); }
+    QVariant operator()(BoolSetter setter) const { return apply(setter, value.toBool()); }
+    QVariant operator()(StringSetter setter) const { return apply(setter, value.toString()); }
+
+    template <typename T, typename A> QVariant apply(void (Settings::*setter)(A), const T& read) const
+    {
+        (settings.*setter)(read);
+        return QVariant::fromValue(read);
+    }
 };
 
 } // namespace
@@ -213,7 +230,12 @@ void Settings::initialize()
     initialized = false;
     for (const KeyEntry& entry : keyTable()) {
         const QVariant value = store->value(entry.key, entry.defaultValue);
-        std::visit(ApplyValue{*this, entry, value}, entry.setter);
+        const QVariant applied = std::visit(ApplyValue{*this, entry, value}, entry.setter);
+        // A setter writes only a change of its field: a stored "850.0", or a range of 5000 read
+        // as the 4000 the field already holds, would stay in the store and in the next
+        // parameter file. The store holds what the program uses.
+        if (store->contains(entry.key) && store->value(entry.key).toString() != applied.toString())
+            write(entry.key, applied);
     }
     initialized = true;
 }

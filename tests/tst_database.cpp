@@ -367,18 +367,20 @@ void TestDatabase::selectCopiesTheBullet_data()
     QTest::addColumn<double>("caliber");
     QTest::addColumn<QList<double>>("velMins");
     QTest::addColumn<QList<double>>("BCs");
+    QTest::addColumn<int>("gModel");
+    // The shipped databases hold G1 coefficients and no lengths.
     QTest::newRow("Sierra, three bands") << 0 << "Sierra"
                                          << ".30 Caliber/7.62mm (.308) 175 gr. HPBT MatchKing" << 175.0 << 0.308
-                                         << QList<double>{0, 1800, 2800} << QList<double>{0.485, 0.496, 0.505};
+                                         << QList<double>{0, 1800, 2800} << QList<double>{0.485, 0.496, 0.505} << 0;
     QTest::newRow("fractional weight") << 0 << "Berger"
                                        << "30 Cal 155.5 gr FULLBORE Target" << 155.5 << 0.308 << QList<double>{0}
-                                       << QList<double>{0.473};
+                                       << QList<double>{0.473} << 0;
     QTest::newRow("rimfire") << 1 << "Hornady"
-                             << "17 HMR 17 gr V-MAX" << 17.0 << 0.172 << QList<double>{0} << QList<double>{0.125};
-    // Rows of a G7 bullet in the custom database: the model column does not matter.
+                             << "17 HMR 17 gr V-MAX" << 17.0 << 0.172 << QList<double>{0} << QList<double>{0.125} << 0;
+    // Rows of a G7 bullet of the user's own: the load computes with G7.
     QTest::newRow("two custom bands, G7")
         << 3 << "Atelier"
-        << "Two bands" << 168.0 << 0.308 << QList<double>{0, 1800} << QList<double>{0.505, 0.496};
+        << "Two bands" << 168.0 << 0.308 << QList<double>{0, 1800} << QList<double>{0.505, 0.496} << 4;
 }
 
 void TestDatabase::selectCopiesTheBullet()
@@ -390,6 +392,7 @@ void TestDatabase::selectCopiesTheBullet()
     QFETCH(double, caliber);
     QFETCH(QList<double>, velMins);
     QFETCH(QList<double>, BCs);
+    QFETCH(int, gModel);
     sql(dbFile("custom.db"),
         {customRow("Atelier", "Two bands", 0.505, "0", "1800", "NULL", "'G7'"),
             customRow("Atelier", "Two bands", 0.496, "1800", "'max'", "NULL", "'G7'")});
@@ -408,7 +411,8 @@ void TestDatabase::selectCopiesTheBullet()
     QCOMPARE(load->BCList(), BCs);
     QCOMPARE(load->title(), man + "    " + desc);
     QCOMPARE(load->origin(), QString("db"));
-    QCOMPARE(load->gModel(), 0);
+    QCOMPARE(load->gModel(), gModel);
+    QVERIFY(load->lengthNeedsCheck()); // none of these bullets has a length
     QCOMPARE(load->weight(), weight);
     QCOMPARE(load->weightUnit(), 0);
     QCOMPARE(load->caliber(), caliber);
@@ -473,7 +477,7 @@ void TestDatabase::equalBulletsAreTwoRows()
     button(manager, "pushButton_remove")->click(); // no current row: nothing happens
     manager.findChild<QLineEdit*>("lineEdit_man")->setText("Atelier");
     manager.findChild<QDoubleSpinBox*>("doubleSpinBox_BC")->setValue(0.412);
-    manager.findChild<QSpinBox*>("spinBox_weight")->setValue(150);
+    manager.findChild<QDoubleSpinBox*>("spinBox_weight")->setValue(150);
     button(manager, "pushButton_add")->click();
     button(manager, "pushButton_add")->click();
     QTableView* view = table(manager, "tableView_custo");
@@ -500,8 +504,8 @@ void TestDatabase::addedBulletIsSelectable()
     manager.findChild<QLineEdit*>("lineEdit_desc")->setText("Maison");
     manager.findChild<QDoubleSpinBox*>("doubleSpinBox_cal")->setValue(0.264);
     manager.findChild<QDoubleSpinBox*>("doubleSpinBox_length")->setValue(1.35);
-    manager.findChild<QDoubleSpinBox*>("doubleSpinBox_BC")->setValue(0.61);
-    manager.findChild<QSpinBox*>("spinBox_weight")->setValue(140);
+    manager.findChild<QDoubleSpinBox*>("doubleSpinBox_BC")->setValue(0.6125);
+    manager.findChild<QDoubleSpinBox*>("spinBox_weight")->setValue(18.13);
     manager.findChild<QComboBox*>("comboBox_model")->setCurrentText("G7");
     button(manager, "pushButton_add")->click();
 
@@ -510,10 +514,11 @@ void TestDatabase::addedBulletIsSelectable()
     QVERIFY(highlight(*window, "Atelier", "Maison") >= 0);
     button(*window, "pushButton_select")->click();
     const Shoot* load = ShootContainer::instance()->GetShoot(0);
-    QCOMPARE(load->BCList(), QList<double>{0.61});
+    QCOMPARE(load->BCList(), QList<double>{0.6125});
     QCOMPARE(load->velMinList(), QList<double>{0.0});
-    QCOMPARE(load->gModel(), 0);
-    QCOMPARE(load->weight(), 140.0);
+    QCOMPARE(load->gModel(), 4);
+    QCOMPARE(load->weight(), 18.13);
+    QVERIFY(!load->lengthNeedsCheck());
     QCOMPARE(load->caliber(), 0.264);
     QCOMPARE(load->length(), 1.35);
     QCOMPARE(load->lengthUnit(), 0);

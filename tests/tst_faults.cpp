@@ -741,7 +741,7 @@ void TestFaults::hostileStoredSettings_data()
         << QByteArray("[rifle]\nscopeClick=99\n") << "rifle/scopeClick" << clickValue << 0.5;
     QTest::newRow("twist unit 9") << QByteArray("[rifle]\ntwistUnit=9\n") << "rifle/twistUnit" << twistUnit << 1.0;
     QTest::newRow("huge index") << QByteArray("[rifle]\ntwistUnit=99999999999999999999\n") << "rifle/twistUnit"
-                                << twistUnit << 0.0;
+                                << twistUnit << 1.0;
     // What does not read gives 0, brought into the range of the value's widget.
     QTest::newRow("letters for a double")
         << QByteArray("[envir]\ntemperature=abc\n") << "envir/temperature" << temperature << 0.0;
@@ -752,7 +752,7 @@ void TestFaults::hostileStoredSettings_data()
     QTest::newRow("a list for an integer")
         << QByteArray("[global]\ncardStep=5, 6\n") << "global/cardStep" << cardStep << 1.0;
     QTest::newRow("huge integer") << QByteArray("[global]\nmaxRange=99999999999999999999\n") << "global/maxRange"
-                                  << maxRange << 100.0;
+                                  << maxRange << 4000.0;
     QTest::newRow("below absolute zero") << QByteArray("[envir]\ntemperature=-300\n") << "envir/temperature"
                                          << temperature << -100.0;
     QTest::newRow("huge kill zone") << QByteArray("[global]\nkillZone=1e308\n") << "global/killZone" << killZone

@@ -378,7 +378,7 @@ void TestParameterFile::notParameterFiles()
         QCOMPARE(settings->maxRange(), 100);
         QCOMPARE(settings->killZone(), 0.1);
         QCOMPARE(settings->twist(), 5.0);
-        QCOMPARE(container->GetShoot(0)->muzzleVelocity(), 0);
+        QCOMPARE(container->GetShoot(0)->muzzleVelocity(), 30);
         QCOMPARE(container->GetShoot(0)->BCList(), QList<double>({0, 0}));
     }
     if (QByteArray(QTest::currentDataTag()) == "empty")

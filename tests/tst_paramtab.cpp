@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLoggingCategory>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -83,12 +84,12 @@ void TestParamTab::formRanges_data()
     QTest::addColumn<double>("maximum");
     QTest::addColumn<double>("step");
     QTest::addColumn<int>("decimals");
-    QTest::newRow("muzzle velocity") << "spinBox_V0" << 150.0 << 6000.0 << 10.0 << 0;
+    QTest::newRow("muzzle velocity") << "spinBox_V0" << 30.0 << 6000.0 << 10.0 << 0;
     QTest::newRow("caliber") << "spinBox_caliber" << 0.05 << 20.0 << 0.001 << 3;
-    QTest::newRow("ballistic coefficient") << "spinBox_BC" << 0.0 << 2.0 << 0.1 << 3;
+    QTest::newRow("ballistic coefficient") << "spinBox_BC" << 0.0 << 2.0 << 0.1 << 4;
     QTest::newRow("length") << "spinBox_length" << 0.1 << 50.0 << 0.01 << 3;
     QTest::newRow("weight") << "spinBox_weight" << 3.0 << 900.0 << 0.1 << 1;
-    QTest::newRow("zero range") << "spinBox_ZR" << 0.0 << 1000.0 << 10.0 << 0;
+    QTest::newRow("zero range") << "spinBox_ZR" << 0.0 << 4000.0 << 10.0 << 0;
 }
 
 void TestParamTab::formRanges()
@@ -159,6 +160,12 @@ void TestParamTab::loadSetsTheWidgets()
     QCOMPARE(field<QPlainTextEdit>(tab, "plainTextEdit_note")->toPlainText(), QString("match load"));
     QCOMPARE(load->GModelStr(), QString("G7"));
     QCOMPARE(load->muzzleVelocityUnitStr(), QString("f/s"));
+
+    // The far zero that "Same Angle" gives a load is shown as found, and stays.
+    settings->setInitialized(true);
+    load->setZeroRange(1148);
+    QCOMPARE(field<QSpinBox>(tab, "spinBox_ZR")->value(), 1148);
+    QCOMPARE(load->zeroRange(), 1148);
 }
 
 void TestParamTab::widgetsSetTheLoad()
@@ -226,6 +233,16 @@ void TestParamTab::databaseLoadGreysItsBulletFields()
 
     tab.switchOrigin("something else"); // changes nothing
     QVERIFY(!field<QWidget>(tab, "spinBox_BC")->isEnabled());
+
+    // A length the database did not give is marked until the user types one.
+    auto* length = field<QDoubleSpinBox>(tab, "spinBox_length");
+    load->setLengthNeedsCheck(true);
+    QVERIFY(field<QLabel>(tab, "label_lengthCheck")->isVisibleTo(&tab));
+    QVERIFY(length->toolTip().contains("length"));
+    length->setValue(length->value() + 0.1);
+    QVERIFY(!load->lengthNeedsCheck());
+    QCOMPARE(QSettings().value("shoot/3/lengthNeedsCheck").toBool(), false);
+    QVERIFY(!field<QLabel>(tab, "label_lengthCheck")->isVisibleTo(&tab) && length->toolTip().isEmpty());
 }
 
 void TestParamTab::setManualRestoresTheTitle()

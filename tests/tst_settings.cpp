@@ -488,10 +488,17 @@ void TestSettings::unreadableStoredValues_data()
     const SettingsReading windVelocity = [](const Settings& s) { return s.windVelocity(); };
     const SettingsReading upHill = [](const Settings& s) { return s.upHillAngle(); };
     const SettingsReading spinDrift = [](const Settings& s) { return s.includeSpinDrift() ? 1 : 0; };
+    const SettingsReading cardStep = [](const Settings& s) { return s.cardStep(); };
+    const SettingsReading wind = [](const Settings& s) { return s.windAngle(); };
 
     // 0 is below the range of the maximum range's widget (100 to 4000): it reads as 100.
     QTest::newRow("letters for an integer") << "global/maxRange" << QVariant("far") << maxRange << 100.0;
-    QTest::newRow("decimal for an integer") << "global/maxRange" << QVariant("650.5") << maxRange << 100.0;
+    QTest::newRow("decimal for an integer") << "global/maxRange" << QVariant("650.5") << maxRange << 650.0;
+    QTest::newRow("point zero for an integer") << "global/cardStep" << QVariant("25.0") << cardStep << 25.0;
+    // A direction wraps around: 270 degrees is -90, never the clamped 180 (a head wind).
+    QTest::newRow("wind 270") << "envir/windAngle" << QVariant("270") << wind << -90.0;
+    QTest::newRow("wind -190.5") << "envir/windAngle" << QVariant("-190.5") << wind << 170.0;
+    QTest::newRow("wind 900") << "envir/windAngle" << QVariant(900) << wind << 180.0;
     QTest::newRow("letters for a double") << "envir/windVelocity" << QVariant("breezy") << windVelocity << 0.0;
     QTest::newRow("nan for a double") << "envir/windVelocity" << QVariant("nan") << windVelocity << 0.0;
     QTest::newRow("inf for a double") << "envir/windVelocity" << QVariant("inf") << windVelocity << 0.0;

@@ -1,5 +1,6 @@
 // The load model: units and SI getters, the setter patterns against the store and their
 // signals, the coefficient lists, and a scratch load that never writes.
+#include "app/messages.h"
 #include "ballistics/shoot.h"
 #include "settings/settings.h"
 
@@ -364,6 +365,10 @@ void TestShoot::coefficientBands_data()
         << QList<double>{0, 1800, 2400} << QList<double>{0.40} << QList<double>{0} << QList<double>{0.40} << 1;
     QTest::newRow("no pair leaves the load")
         << QList<double>{} << QList<double>{0.40} << QList<double>{0} << QList<double>{0.3} << 0;
+    QList<double> many;
+    for (int band = 0; band < 150; ++band)
+        many << band;
+    QTest::newRow("150 bands keep the first 100") << many << many << many.mid(0, 100) << many.mid(0, 100) << 1;
 }
 
 void TestShoot::coefficientBands()
@@ -376,9 +381,17 @@ void TestShoot::coefficientBands()
 
     Shoot load(0);
     load.setOrigin("manual");
+    load.setTitle("Pellets");
     load.setBC(0.3);
     QSignalSpy spy(&load, &Shoot::BCchanged);
+    QStringList warnings;
+    Messages::setWarningSink([&warnings](const QString&, const QString& text) { warnings << text; });
     load.setBCMulti(velMins, coefficients);
+    Messages::setWarningSink({});
+    // Bands beyond the hundredth are dropped with a warning naming the load.
+    QCOMPARE(warnings.size(), velMins.size() > Shoot::maxCoefficientBands ? 1 : 0);
+    if (!warnings.isEmpty())
+        QVERIFY(warnings.first().contains(load.title()) && warnings.first().contains("150"));
     QCOMPARE(spy.count(), emitted);
     if (emitted)
         QCOMPARE(spy.at(0).at(0).toDouble(), expectedCoefficients.first());

@@ -206,6 +206,8 @@ void TestSolver::coefficientAtSpeed_data()
     QTest::newRow("uneven bands at 3000")
         << QList<double>{0, 2900, 1000} << QList<double>{0.3, 0.35, 0.32} << 3000.0 << 0.32;
     QTest::newRow("no band below the speed") << QList<double>{500} << QList<double>{0.3} << 400.0 << 0.0;
+    QTest::newRow("equal minima: the last listed")
+        << QList<double>{1800, 0, 1800} << QList<double>{0.45, 0.4, 0.47} << 2000.0 << 0.47;
 }
 
 void TestSolver::coefficientAtSpeed()

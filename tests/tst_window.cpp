@@ -14,6 +14,7 @@
 #include "settings/settings.h"
 #include "windowtesting.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -61,8 +62,12 @@ private slots:
     void restartedProgramSpeaksFrench();
     void frenchAfterARestart();
     void hostileParameterFileShowsNoNonFiniteNumbers();
+    void awkwardFileComesBackAsRead_data();
+    void awkwardFileComesBackAsRead();
+    void awkwardFileCardEqualsTheCli();
 
 private:
+    QString writeAwkwardFile();
     template <typename T> T* widget(const QString& name) const { return WindowTesting::widget<T>(window.get(), name); }
     MasterSelector* masterSelector() const;
     QList<ParamTab*> paramTabs() const;
@@ -393,6 +398,138 @@ void TestWindow::hostileParameterFileShowsNoNonFiniteNumbers()
         card->findChild<QPushButton*>("pushButton_copy")->click();
         QVERIFY(!nonFinite.match(QGuiApplication::clipboard()->text()).hasMatch());
         QVERIFY(!nonFinite.match(card->composeDocument(table)->toPlainText()).hasMatch());
+    }
+}
+
+// Everything a file can hold that a box cannot show as it is: a fraction in whole numbers,
+// more decimals than a box takes, several bands of a hand-typed load, values beyond the
+// boxes' ranges, a wind from 270 degrees and keys of another machine.
+QString TestWindow::writeAwkwardFile()
+{
+    // From the defaults, as vanto-cli starts, whatever earlier tests left.
+    QSettings().clear();
+    ParameterFile::restoreLoads();
+    const QString path = programDir.filePath("awkward.vnt");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(
+            "[global]\nmaxRange=650.5\nautoRange=false\ncardStep=25.0\ncardDisplayMOA=true\n"
+            "cardDisplayMils=true\ncardDisplayClicks=true\nincludeSpinDrift=true\nlanguage=it\nsaveDir=/elsewhere\n"
+            "[envir]\nwindAngle=270\nwindVelocity=4\n[shoot]\n0\\active=true\n0\\muzzleVelocity=850.0\n"
+            "0\\weight=150.25\n0\\caliber=0.3085\n0\\BCmultiBC=\"0.5;0.48;0.455\"\n0\\BCmultiV=\"0;2200;1800\"\n"
+            "0\\zeroRange=1200\n1\\active=true\n1\\origin=db\n1\\title=Slug\n1\\muzzleVelocity=140\n"
+            "1\\weight=1000\n1\\BCmultiBC=0.2345\n1\\zeroRange=50.5\n1\\lengthNeedsCheck=true\n");
+    return path;
+}
+
+void TestWindow::awkwardFileComesBackAsRead_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("box"); // on the page of the key's load
+    QTest::addColumn<QString>("shown");
+    // Kept as the file gives them, every decimal and every band.
+    QTest::newRow("850.0") << "shoot/0/muzzleVelocity"
+                           << "850"
+                           << "spinBox_V0"
+                           << "850";
+    QTest::newRow("weight 150.25") << "shoot/0/weight"
+                                   << "150.25"
+                                   << "spinBox_weight"
+                                   << "150.25";
+    QTest::newRow("caliber 0.3085") << "shoot/0/caliber"
+                                    << "0.3085"
+                                    << "spinBox_caliber"
+                                    << "0.3085";
+    QTest::newRow("three bands") << "shoot/0/BCmultiBC"
+                                 << "0.5;0.48;0.455"
+                                 << "spinBox_BC"
+                                 << "0.5000";
+    QTest::newRow("zero range 1200") << "shoot/0/zeroRange"
+                                     << "1200"
+                                     << "spinBox_ZR"
+                                     << "1200";
+    QTest::newRow("140 m/s slug") << "shoot/1/muzzleVelocity"
+                                  << "140"
+                                  << "spinBox_V0"
+                                  << "140";
+    QTest::newRow("BC 0.2345") << "shoot/1/BCmultiBC"
+                               << "0.2345"
+                               << "spinBox_BC"
+                               << "0.2345";
+    QTest::newRow("zero range 50.5") << "shoot/1/zeroRange"
+                                     << "50"
+                                     << "spinBox_ZR"
+                                     << "50";
+    QTest::newRow("length to check") << "shoot/1/lengthNeedsCheck"
+                                     << "true"
+                                     << ""
+                                     << "";
+    // Beyond a box's range: brought into it by the load, once, as it reads the file.
+    QTest::newRow("weight 1000") << "shoot/1/weight"
+                                 << "900"
+                                 << "spinBox_weight"
+                                 << "900.0";
+    QTest::newRow("maximum range 650.5") << "global/maxRange"
+                                         << "650"
+                                         << ""
+                                         << "";
+    QTest::newRow("wind 270") << "envir/windAngle"
+                              << "-90"
+                              << ""
+                              << "";
+}
+
+// Loaded (twice, as a user may), shown in the pages and saved again, a file gives back every
+// load value as it was, or as the range rule makes it.
+void TestWindow::awkwardFileComesBackAsRead()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    QFETCH(QString, key);
+    QFETCH(QString, box);
+    const QString path = writeAwkwardFile();
+    const QString copy = programDir.filePath("awkward-again.vnt");
+    for (int pass = 0; pass < 2; ++pass) {
+        QVERIFY(ParameterFile::load(path) && ParameterFile::save(copy));
+        QTEST(QSettings(copy, QSettings::IniFormat).value(key).toString(), "saved");
+        if (!box.isEmpty())
+            QTEST(WindowTesting::widget<QAbstractSpinBox>(paramTabs().at(key.section('/', 1, 1).toInt()), box)->text(),
+                "shown");
+    }
+}
+
+// The window's range cards of such a file are vanto-cli's, cell by cell.
+void TestWindow::awkwardFileCardEqualsTheCli()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    const QString path = writeAwkwardFile();
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", programDir.filePath("cli-config"));
+    cli.setProcessEnvironment(environment);
+    cli.start(VANTO_CLI, {path});
+    QVERIFY(cli.waitForFinished(120000) && cli.exitCode() == 0);
+    const QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split('\n');
+
+    QVERIFY(ParameterFile::load(path));
+    QTest::mouseClick(widget<QPushButton>("pushButton_compute"), Qt::LeftButton);
+    for (int index = 0; index < 2; ++index) {
+        const auto* card = qobject_cast<RangeCard*>(widget<QTabWidget>("tabWidget_results")->widget(index + 1));
+        const QTableWidget* table = card->findChild<QTableWidget*>("tableWidget");
+        QStringList rows;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->columnCount(); ++column)
+                cells << table->item(row, column)->text().replace(QRegularExpression("^-$"), ""); // not computable
+            rows << cells.join(',');
+        }
+        const int header = lines.indexOf(
+            QRegularExpression("^Range.*"), lines.indexOf(QRegularExpression(QString("^# load %1:.*").arg(index))));
+        QVERIFY(table->rowCount() > 10);
+        QCOMPARE(rows, lines.mid(header + 1, rows.size()));
+        QVERIFY(!lines.value(header + 1 + rows.size()).contains(','));
     }
 }
 

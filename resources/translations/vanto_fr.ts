@@ -709,6 +709,18 @@ base de projectiles</translation>
         <source>Note</source>
         <translation>Note</translation>
     </message>
+    <message>
+        <source>The bullet database gives no length for this bullet: the length shown is not the bullet&apos;s. Please check it and enter the bullet&apos;s length.</source>
+        <translation>La base de données ne donne pas la longueur de ce projectile : la longueur affichée n&apos;est pas la sienne. Veuillez la vérifier et saisir la longueur du projectile.</translation>
+    </message>
+    <message>
+        <source>%1 above %2 ft/s</source>
+        <translation>%1 au-dessus de %2 ft/s</translation>
+    </message>
+    <message>
+        <source>Coefficients by velocity:</source>
+        <translation>Coefficients selon la vitesse :</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -759,6 +771,10 @@ base de projectiles</translation>
     <message>
         <source>Unable to find a valid solution</source>
         <translation>Impossible de trouver une solution valable</translation>
+    </message>
+    <message>
+        <source>The load %1 has %2 ballistic coefficient bands: only the first %3 are kept.</source>
+        <translation>La charge %1 a %2 plages de coefficient balistique : seules les %3 premières sont conservées.</translation>
     </message>
 </context>
 <context>

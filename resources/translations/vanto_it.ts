@@ -709,6 +709,18 @@ database delle palle</translation>
         <source>Note</source>
         <translation>Note</translation>
     </message>
+    <message>
+        <source>The bullet database gives no length for this bullet: the length shown is not the bullet&apos;s. Please check it and enter the bullet&apos;s length.</source>
+        <translation>Il database non indica la lunghezza di questo proiettile: la lunghezza mostrata non è la sua. Verificarla e inserire la lunghezza del proiettile.</translation>
+    </message>
+    <message>
+        <source>%1 above %2 ft/s</source>
+        <translation>%1 sopra %2 ft/s</translation>
+    </message>
+    <message>
+        <source>Coefficients by velocity:</source>
+        <translation>Coefficienti secondo la velocità:</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -759,6 +771,10 @@ database delle palle</translation>
     <message>
         <source>Unable to find a valid solution</source>
         <translation>Impossibile trovare una soluzione valida</translation>
+    </message>
+    <message>
+        <source>The load %1 has %2 ballistic coefficient bands: only the first %3 are kept.</source>
+        <translation>La carica %1 ha %2 fasce di coefficiente balistico: vengono mantenute solo le prime %3.</translation>
     </message>
 </context>
 <context>
