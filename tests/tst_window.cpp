@@ -417,7 +417,8 @@ QString TestWindow::writeAwkwardFile()
             "cardDisplayMils=true\ncardDisplayClicks=true\nincludeSpinDrift=true\nlanguage=it\nsaveDir=/elsewhere\n"
             "[envir]\nwindAngle=270\nwindVelocity=4\n[shoot]\n0\\active=true\n0\\muzzleVelocity=850.0\n"
             "0\\weight=150.25\n0\\caliber=0.3085\n0\\BCmultiBC=\"0.5;0.48;0.455\"\n0\\BCmultiV=\"0;2200;1800\"\n"
-            "0\\zeroRange=1200\n1\\active=true\n1\\origin=db\n1\\title=Slug\n1\\muzzleVelocity=140\n"
+            "0\\zeroRange=1200\n0\\zeroRangeUnit=1.0\n1\\active=true\n1\\origin=db\n1\\title=Slug\n1\\muzzleVelocity="
+            "140\n"
             "1\\weight=1000\n1\\BCmultiBC=0.2345\n1\\zeroRange=50.5\n1\\lengthNeedsCheck=true\n");
     return path;
 }
@@ -449,6 +450,10 @@ void TestWindow::awkwardFileComesBackAsRead_data()
                                      << "1200"
                                      << "spinBox_ZR"
                                      << "1200";
+    QTest::newRow("unit 1.0") << "shoot/0/zeroRangeUnit"
+                              << "1"
+                              << ""
+                              << "";
     QTest::newRow("140 m/s slug") << "shoot/1/muzzleVelocity"
                                   << "140"
                                   << "spinBox_V0"
