@@ -145,8 +145,8 @@ void restoreLoads()
                 if (!store.contains(key))
                     continue;
                 bool ok = false;
-                const int choice = store.value(key).toInt(&ok);
-                if (!ok || choice < 0 || choice >= count)
+                const double choice = store.value(key).toDouble(&ok); // "1.0" is 1
+                if (!ok || !(choice >= 0 && choice < count))
                     store.setValue(key, 0);
             }
         }

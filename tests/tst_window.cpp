@@ -417,67 +417,31 @@ QString TestWindow::writeAwkwardFile()
             "cardDisplayMils=true\ncardDisplayClicks=true\nincludeSpinDrift=true\nlanguage=it\nsaveDir=/elsewhere\n"
             "[envir]\nwindAngle=270\nwindVelocity=4\n[shoot]\n0\\active=true\n0\\muzzleVelocity=850.0\n"
             "0\\weight=150.25\n0\\caliber=0.3085\n0\\BCmultiBC=\"0.5;0.48;0.455\"\n0\\BCmultiV=\"0;2200;1800\"\n"
-            "0\\zeroRange=1200\n1\\active=true\n1\\origin=db\n1\\title=Slug\n1\\muzzleVelocity=140\n"
+            "0\\zeroRange=1200\n0\\zeroRangeUnit=1.0\n1\\active=true\n1\\origin=db\n1\\title=Slug\n1\\muzzleVelocity="
+            "140\n"
             "1\\weight=1000\n1\\BCmultiBC=0.2345\n1\\zeroRange=50.5\n1\\lengthNeedsCheck=true\n");
     return path;
 }
 
 void TestWindow::awkwardFileComesBackAsRead_data()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("saved");
-    QTest::addColumn<QString>("box"); // on the page of the key's load
-    QTest::addColumn<QString>("shown");
+    // The key, its value in the file saved again, a box of the key's load page and its text.
+    QTest::addColumn<QStringList>("row");
     // Kept as the file gives them, every decimal and every band.
-    QTest::newRow("850.0") << "shoot/0/muzzleVelocity"
-                           << "850"
-                           << "spinBox_V0"
-                           << "850";
-    QTest::newRow("weight 150.25") << "shoot/0/weight"
-                                   << "150.25"
-                                   << "spinBox_weight"
-                                   << "150.25";
-    QTest::newRow("caliber 0.3085") << "shoot/0/caliber"
-                                    << "0.3085"
-                                    << "spinBox_caliber"
-                                    << "0.3085";
-    QTest::newRow("three bands") << "shoot/0/BCmultiBC"
-                                 << "0.5;0.48;0.455"
-                                 << "spinBox_BC"
-                                 << "0.5000";
-    QTest::newRow("zero range 1200") << "shoot/0/zeroRange"
-                                     << "1200"
-                                     << "spinBox_ZR"
-                                     << "1200";
-    QTest::newRow("140 m/s slug") << "shoot/1/muzzleVelocity"
-                                  << "140"
-                                  << "spinBox_V0"
-                                  << "140";
-    QTest::newRow("BC 0.2345") << "shoot/1/BCmultiBC"
-                               << "0.2345"
-                               << "spinBox_BC"
-                               << "0.2345";
-    QTest::newRow("zero range 50.5") << "shoot/1/zeroRange"
-                                     << "50"
-                                     << "spinBox_ZR"
-                                     << "50";
-    QTest::newRow("length to check") << "shoot/1/lengthNeedsCheck"
-                                     << "true"
-                                     << ""
-                                     << "";
+    QTest::newRow("850.0") << QStringList{"shoot/0/muzzleVelocity", "850", "spinBox_V0", "850"};
+    QTest::newRow("weight 150.25") << QStringList{"shoot/0/weight", "150.25", "spinBox_weight", "150.25"};
+    QTest::newRow("caliber 0.3085") << QStringList{"shoot/0/caliber", "0.3085", "spinBox_caliber", "0.3085"};
+    QTest::newRow("three bands") << QStringList{"shoot/0/BCmultiBC", "0.5;0.48;0.455", "spinBox_BC", "0.5000"};
+    QTest::newRow("zero range 1200") << QStringList{"shoot/0/zeroRange", "1200", "spinBox_ZR", "1200"};
+    QTest::newRow("unit 1.0") << QStringList{"shoot/0/zeroRangeUnit", "1", "", ""};
+    QTest::newRow("140 m/s slug") << QStringList{"shoot/1/muzzleVelocity", "140", "spinBox_V0", "140"};
+    QTest::newRow("BC 0.2345") << QStringList{"shoot/1/BCmultiBC", "0.2345", "spinBox_BC", "0.2345"};
+    QTest::newRow("zero range 50.5") << QStringList{"shoot/1/zeroRange", "50", "spinBox_ZR", "50"};
+    QTest::newRow("length to check") << QStringList{"shoot/1/lengthNeedsCheck", "true", "", ""};
     // Beyond a box's range: brought into it by the load, once, as it reads the file.
-    QTest::newRow("weight 1000") << "shoot/1/weight"
-                                 << "900"
-                                 << "spinBox_weight"
-                                 << "900.0";
-    QTest::newRow("maximum range 650.5") << "global/maxRange"
-                                         << "650"
-                                         << ""
-                                         << "";
-    QTest::newRow("wind 270") << "envir/windAngle"
-                              << "-90"
-                              << ""
-                              << "";
+    QTest::newRow("weight 1000") << QStringList{"shoot/1/weight", "900", "spinBox_weight", "900.0"};
+    QTest::newRow("maximum range 650.5") << QStringList{"global/maxRange", "650", "", ""};
+    QTest::newRow("wind 270") << QStringList{"envir/windAngle", "-90", "", ""};
 }
 
 // Loaded (twice, as a user may), shown in the pages and saved again, a file gives back every
@@ -486,16 +450,16 @@ void TestWindow::awkwardFileComesBackAsRead()
 {
     if (restarted)
         QSKIP("the restarted copy only checks the restored state");
-    QFETCH(QString, key);
-    QFETCH(QString, box);
+    QFETCH(QStringList, row);
     const QString path = writeAwkwardFile();
     const QString copy = programDir.filePath("awkward-again.vnt");
     for (int pass = 0; pass < 2; ++pass) {
         QVERIFY(ParameterFile::load(path) && ParameterFile::save(copy));
-        QTEST(QSettings(copy, QSettings::IniFormat).value(key).toString(), "saved");
-        if (!box.isEmpty())
-            QTEST(WindowTesting::widget<QAbstractSpinBox>(paramTabs().at(key.section('/', 1, 1).toInt()), box)->text(),
-                "shown");
+        QCOMPARE(QSettings(copy, QSettings::IniFormat).value(row[0]).toString(), row[1]);
+        if (!row[2].isEmpty())
+            QCOMPARE(WindowTesting::widget<QAbstractSpinBox>(paramTabs().at(row[0].section('/', 1, 1).toInt()), row[2])
+                         ->text(),
+                row[3]);
     }
 }
 
