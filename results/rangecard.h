@@ -21,8 +21,8 @@ class RangeCard;
 //
 // Its three buttons export the card as populate() last filled it: tab-separated text on the
 // clipboard, a printed page, or a PDF file. Printing and PDF share the document of
-// CardPrinter. The print dialog and the save dialog go through replaceable functions so that
-// tests can answer them.
+// CardPrinter. Two more buttons print the load's dope card or save it as PDF. The print dialog and the save dialog go
+// through replaceable functions so that tests can answer them.
 class RangeCard : public QWidget {
     Q_OBJECT
 
@@ -45,11 +45,16 @@ public:
     // The document PrintTable prints, for the given table.
     std::unique_ptr<QTextDocument> composeDocument(const QTableWidget* table) const;
 
+    // The dope card of this card's load (DopeCard), as it prints.
+    std::unique_ptr<QTextDocument> composeDopeCard() const;
+
 public slots:
     void populate();
     void on_pushButton_copy_clicked();
     void on_pushButton_print_clicked();
     void on_pushButton_exportPdf_clicked();
+    void printDopeCard();
+    void exportDopeCardPdf();
 
 private:
     std::unique_ptr<Ui::RangeCard> ui;
