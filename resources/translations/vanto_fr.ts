@@ -45,6 +45,53 @@
     </message>
 </context>
 <context>
+    <name>BulletCsv</name>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>not a number: &quot;%1&quot;</source>
+        <translation>pas un nombre : « %1 »</translation>
+    </message>
+    <message>
+        <source>out of range: %1</source>
+        <translation>hors limites : %1</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>texte après un guillemet fermant</translation>
+    </message>
+    <message>
+        <source>quoted field not closed</source>
+        <translation>champ entre guillemets non fermé</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file holds no header</source>
+        <translation>Le fichier n&apos;a pas d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Line 1: no column &quot;%1&quot; in the header</source>
+        <translation>Ligne 1 : pas de colonne « %1 » dans l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 fields, the header has %3</source>
+        <translation>Ligne %1 : %2 champs, l&apos;en-tête en a %3</translation>
+    </message>
+    <message>
+        <source>not a drag model (G1, G2, G5, G6, G7 or G8): &quot;%1&quot;</source>
+        <translation>pas une loi de traînée (G1, G2, G5, G6, G7 ou G8) : « %1 »</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation>Ligne %1, colonne %2 : %3</translation>
+    </message>
+</context>
+<context>
     <name>BulletDatabase</name>
     <message>
         <source>the file does not exist.</source>
@@ -132,6 +179,56 @@ la base personnelle</translation>
 %2</source>
         <translation>Le projectile n&apos;a pas pu être retiré de la base personnelle %1 :
 %2</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importer un CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importer un CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1:
+%2</source>
+        <translation>Rien n&apos;a été importé de %1 :
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) added from %1</source>
+        <translation>
+            <numerusform>%n ligne ajoutée depuis %1</numerusform>
+            <numerusform>%n lignes ajoutées depuis %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of %1 were refused:</source>
+        <translation>
+            <numerusform>%n ligne de %1 a été refusée :</numerusform>
+            <numerusform>%n lignes de %1 ont été refusées :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>The bullets could not be exported to %1:
+%2</source>
+        <translation>Les projectiles n&apos;ont pas pu être exportés vers %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exporté vers %1</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,53 @@
     </message>
 </context>
 <context>
+    <name>BulletCsv</name>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>not a number: &quot;%1&quot;</source>
+        <translation>non è un numero: «%1»</translation>
+    </message>
+    <message>
+        <source>out of range: %1</source>
+        <translation>fuori intervallo: %1</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>testo dopo virgolette di chiusura</translation>
+    </message>
+    <message>
+        <source>quoted field not closed</source>
+        <translation>campo tra virgolette non chiuso</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message>
+        <source>The file holds no header</source>
+        <translation>Il file non ha intestazione</translation>
+    </message>
+    <message>
+        <source>Line 1: no column &quot;%1&quot; in the header</source>
+        <translation>Riga 1: nessuna colonna «%1» nell&apos;intestazione</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 fields, the header has %3</source>
+        <translation>Riga %1: %2 campi, l&apos;intestazione ne ha %3</translation>
+    </message>
+    <message>
+        <source>not a drag model (G1, G2, G5, G6, G7 or G8): &quot;%1&quot;</source>
+        <translation>non è un modello di resistenza (G1, G2, G5, G6, G7 o G8): «%1»</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation>Riga %1, colonna %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>BulletDatabase</name>
     <message>
         <source>the file does not exist.</source>
@@ -132,6 +179,56 @@ database personale</translation>
 %2</source>
         <translation>Non è stato possibile rimuovere la palla dal database personale %1:
 %2</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importa CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Esporta CSV...</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importa CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1:
+%2</source>
+        <translation>Nulla è stato importato da %1:
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) added from %1</source>
+        <translation>
+            <numerusform>%n riga aggiunta da %1</numerusform>
+            <numerusform>%n righe aggiunte da %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of %1 were refused:</source>
+        <translation>
+            <numerusform>%n riga di %1 è stata rifiutata:</numerusform>
+            <numerusform>%n righe di %1 sono state rifiutate:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Esporta CSV</translation>
+    </message>
+    <message>
+        <source>The bullets could not be exported to %1:
+%2</source>
+        <translation>Non è stato possibile esportare le palle in %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Esportato in %1</translation>
     </message>
 </context>
 <context>
