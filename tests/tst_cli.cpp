@@ -206,6 +206,7 @@ void TestCli::jsonMatchesTheProgram()
         QCOMPARE(entry.value("shootAngle").toDouble(), load->shootAngle());
         QCOMPARE(entry.value("zeroRange").toInt(), load->zeroRange());
         QCOMPARE(entry.value("zeroRangeUnit").toInt(), load->zeroRangeUnit());
+        QCOMPARE(entry.value("stability").toDouble(), load->GyroscopicStability());
         const QList<double> pointBlank = load->PointBlankRanges();
         const QJsonArray sentBlank = entry.value("pointBlank").toArray();
         QCOMPARE(sentBlank.size(), 5);
