@@ -198,12 +198,19 @@ ImportReport import(QSqlDatabase db, const QString& text)
         check("diam", number(text("diam"), false, 0.0, false, 10.0));
         required("desc");
         check("bc", number(text("bc"), false, 0.0, false, 10.0));
-        check("velmin", number(text("velmin"), false, 0.0, true, 100000.0));
-        if (text("velmax").trimmed() == "max")
+        // A bullet of one coefficient may leave its band empty: from 0 ft/s, without a top.
+        if (text("velmin").trimmed().isEmpty())
+            row.values << 0;
+        else
+            check("velmin", number(text("velmin"), false, 0.0, true, 100000.0));
+        const QString velmax = text("velmax").trimmed();
+        if (velmax.isEmpty() || velmax == "max")
             row.values << QString("max");
         else
-            check("velmax", number(text("velmax"), false, 0.0, false, 100000.0));
-        check("len", number(text("len"), true, 0.0, false, 100.0));
+            check("velmax", number(velmax, false, 0.0, false, 100000.0));
+        // A length of 0 is an unknown length, as an empty one.
+        const Number length = number(text("len"), true, 0.0, true, 100.0);
+        check("len", length.value == QVariant(0) ? Number{QVariant(QVariant::Double), {}} : length);
         check("weight", number(text("weight"), false, 0.0, false, 100000.0));
         row.values << text("catnum");
         const QString model = text("model").trimmed().toUpper();

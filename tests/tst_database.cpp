@@ -665,9 +665,10 @@ void TestDatabase::csvImportRefusesBadRowsAndExportReadsBack()
         "man,diam,desc,bc,velmin,velmax,len,weight,catnum,model\r\n"
         "JSB,0.177,\"Exact, 8.44 gr\",0.021,0,max,,8.44,546,G1\r\n"
         "H&N,0.22,\"Field \"\"Target\"\" Trophy\",0.025,0,max,0.28,14.66,,g1\r\n"
-        "Atelier,0.25,Two bands,0.030,0,800,,25.39,,G1\n"
+        "Atelier,0.25,Two bands,0.030,0,800,0,25.39,,G1\n"
         "Atelier,0.25,Two bands,0.032,800,max,,25.39,,G1\n"
         "Broken,abc,Bad diameter,0.02,0,max,,8,,G1\n"
+        "Hand,0.177,No band,0.02,,,,8,,G1\n"
         "Broken,0.177,Bad model,0.02,0,max,,8,,G3\n"
         "Short,0.177,too few\n"
         "Broken,0.177,\"Line\nbreak\",0,0,max,,8,,G1\n");
@@ -678,14 +679,14 @@ void TestDatabase::csvImportRefusesBadRowsAndExportReadsBack()
     manager.setFileNameProvider(
         [&](QWidget*, const QString&, const QString&, const QString&, bool) { return names.takeFirst(); });
     button(manager, "pushButton_importCsv")->click();
-    QCOMPARE(manager.findChild<QLabel*>("label_csvReport")->text(), "4 row(s) added from " + pellets);
+    QCOMPARE(manager.findChild<QLabel*>("label_csvReport")->text(), "5 row(s) added from " + pellets);
     QCOMPARE(warnings.size(), 1);
     const QStringList refused = warnings.first().split('\n').mid(1);
     QCOMPARE(refused.size(), 4);
     QVERIFY2(refused[0].startsWith("Line 6, column diam: not a number"), qPrintable(refused[0]));
-    QVERIFY2(refused[1].startsWith("Line 7, column model: "), qPrintable(refused[1]));
-    QCOMPARE(refused[2], QString("Line 8: 3 fields, the header has 10"));
-    QVERIFY2(refused[3].startsWith("Line 9, column bc: out of range"), qPrintable(refused[3]));
+    QVERIFY2(refused[1].startsWith("Line 8, column model: "), qPrintable(refused[1]));
+    QCOMPARE(refused[2], QString("Line 9: 3 fields, the header has 10"));
+    QVERIFY2(refused[3].startsWith("Line 10, column bc: out of range"), qPrintable(refused[3]));
 
     // Exported, imported again and exported: the same rows twice, quoted where they must be.
     button(manager, "pushButton_exportCsv")->click();
@@ -695,7 +696,9 @@ void TestDatabase::csvImportRefusesBadRowsAndExportReadsBack()
     };
     const QString first = read(exported);
     const QStringList rows = first.split('\n', Qt::SkipEmptyParts).mid(1);
-    QCOMPARE(rows.size(), 4);
+    QCOMPARE(rows.size(), 5);
+    QCOMPARE(rows[2], QString("Atelier,0.25,Two bands,0.03,0,800,,25.39,,G1"));
+    QCOMPARE(rows[4], QString("Hand,0.177,No band,0.02,0,max,,8,,G1"));
     QCOMPARE(rows[0], QString("JSB,0.177,\"Exact, 8.44 gr\",0.021,0,max,,8.44,546,G1"));
     QCOMPARE(rows[1], QString("H&N,0.22,\"Field \"\"Target\"\" Trophy\",0.025,0,max,0.28,14.66,,G1"));
     button(manager, "pushButton_importCsv")->click();
