@@ -110,8 +110,9 @@ void RangeCard::on_pushButton_copy_clicked()
         return a.row() != b.row() ? a.row() < b.row() : a.column() < b.column();
     });
 
-    // Header texts each followed by a tab; then the rows, tabs between cells.
-    QString text;
+    // Header texts each followed by a tab; then the rows, tabs between cells. Results older than
+    // the inputs say so on a line of their own first.
+    QString text = ResultsState::instance()->outOfDate() ? ResultsState::outOfDateText() + '\n' : QString();
     for (int column = 0; column < table->columnCount(); ++column)
         text += model->headerData(column, Qt::Horizontal).toString() + '\t';
     text += '\n';

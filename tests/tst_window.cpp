@@ -424,6 +424,8 @@ void TestWindow::staleResultsStabilityAndTruingMenu()
     auto* card = qobject_cast<RangeCard*>(widget<QTabWidget>("tabWidget_results")->widget(1));
     QVERIFY(card->composeDocument(card->findChild<QTableWidget*>())->toPlainText().startsWith(outOfDate));
     QVERIFY(card->composeDopeCard()->toPlainText().contains(outOfDate));
+    card->findChild<QPushButton*>("pushButton_copy")->click();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(outOfDate + '\n'));
     QTest::mouseClick(compute, Qt::LeftButton);
     QVERIFY(!compute->property("outOfDate").toBool());
     QCOMPARE(plot->title().text(), QString());
