@@ -13,12 +13,14 @@
 #include "results/infopanel.h"
 #include "results/loadcolors.h"
 #include "results/rangecard.h"
+#include "results/resultsstate.h"
 #include "settings/parameterfile.h"
 #include "settings/saver.h"
 #include "settings/settings.h"
 #include "tools/about.h"
 #include "tools/bcfromvfinder.h"
 #include "tools/killzonesetter.h"
+#include "tools/truingdialog.h"
 #include "ui_mainwindow.h"
 
 #include <QActionGroup>
@@ -33,6 +35,8 @@
 #include <QProcess>
 #include <QTransform>
 #include <QUrl>
+#include <qwt_plot.h>
+#include <qwt_text.h>
 
 namespace {
 
@@ -130,6 +134,7 @@ MainWindow::MainWindow(const QString& programDirectory, QWidget* parent)
     connectSettings();
     connectActions();
     connectResults();
+    watchInputs();
 
     // 12. Every stored setting flows into its widget.
     settings->initialize();
@@ -269,9 +274,50 @@ void MainWindow::connectActions()
     connect(ui->actionLoad_parameters, &QAction::triggered, saver.get(), &Saver::load);
     connect(ui->actionManage_custom_db, &QAction::triggered, custoDBManager.get(), &QWidget::show);
     connect(ui->actionBC_from_velocity_measurements, &QAction::triggered, this, &MainWindow::StartBCfromVel);
+    QAction* truing = ui->menuCalculate->addAction(tr("Truing"));
+    truing->setObjectName("actionTruing");
+    connect(truing, &QAction::triggered, this, &MainWindow::StartTruing);
     connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::StartAbout);
     connect(ui->pushButton_kill_zone, &QPushButton::released, killZoneSetter.get(), &QWidget::show);
     connect(this, &MainWindow::recomputeRequested, container, &ShootContainer::Compute);
+}
+
+// Every edit of an input widget, and every change the settings and the loads announce, makes
+// the results on screen out of date until the next computation.
+void MainWindow::watchInputs()
+{
+    ResultsState* state = ResultsState::instance();
+    QList<QWidget*> inputs = {ui->toolBox_params, ui->comboBox_multi_shoot_behavior};
+    for (QWidget* root : inputs) {
+        QList<QSpinBox*> spinBoxes = root->findChildren<QSpinBox*>();
+        QList<QDoubleSpinBox*> doubleBoxes = root->findChildren<QDoubleSpinBox*>();
+        QList<QComboBox*> lists = root->findChildren<QComboBox*>();
+        QList<QCheckBox*> checkBoxes = root->findChildren<QCheckBox*>();
+        if (auto* list = qobject_cast<QComboBox*>(root))
+            lists << list;
+        for (QSpinBox* box : spinBoxes)
+            connect(box, qOverload<int>(&QSpinBox::valueChanged), state, &ResultsState::inputChanged);
+        for (QDoubleSpinBox* box : doubleBoxes)
+            connect(box, qOverload<double>(&QDoubleSpinBox::valueChanged), state, &ResultsState::inputChanged);
+        for (QComboBox* list : lists)
+            connect(list, qOverload<int>(&QComboBox::currentIndexChanged), state, &ResultsState::inputChanged);
+        for (QCheckBox* box : checkBoxes)
+            connect(box, &QCheckBox::toggled, state, &ResultsState::inputChanged);
+    }
+    connect(state, &ResultsState::outOfDateChanged, this, &MainWindow::showOutOfDate);
+    showOutOfDate(state->outOfDate());
+}
+
+void MainWindow::showOutOfDate(bool outOfDate)
+{
+    QPushButton* compute = ui->pushButton_compute;
+    compute->setProperty("outOfDate", outOfDate);
+    compute->setStyleSheet(outOfDate ? "QPushButton { background-color: #ffd54f; font-weight: bold; }" : QString());
+    compute->setToolTip(
+        outOfDate ? tr("The inputs changed since the last computation: the results are out of date") : QString());
+    QwtText title(outOfDate ? ResultsState::outOfDateText() : QString());
+    title.setColor(Qt::darkRed);
+    graph->plotWidget()->setTitle(title);
 }
 
 void MainWindow::connectResults()
@@ -348,6 +394,13 @@ void MainWindow::StartBCfromVel()
     auto* finder = new BCfromVFinder;
     finder->setAttribute(Qt::WA_DeleteOnClose);
     finder->show();
+}
+
+void MainWindow::StartTruing()
+{
+    auto* dialog = new TruingDialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 void MainWindow::StartAbout()

@@ -88,6 +88,8 @@ public slots:
     void populateCards();
     void updateInfoPanels();
     void StartBCfromVel();
+    void StartTruing();
+    void showOutOfDate(bool outOfDate);
     void StartAbout();
 
 private:
@@ -96,6 +98,7 @@ private:
     void connectSettings();
     void connectActions();
     void connectResults();
+    void watchInputs();
 
     void bind(QSpinBox* box, void (Settings::*setter)(int), void (Settings::*changed)(int));
     void bind(QDoubleSpinBox* box, void (Settings::*setter)(double), void (Settings::*changed)(double));

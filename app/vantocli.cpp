@@ -4,11 +4,13 @@
 #include "app/messages.h"
 #include "app/version.h"
 #include "ballistics/shoot.h"
+#include "ballistics/stability.h"
 #include "loads/shootcontainer.h"
 #include "results/cardlayout.h"
 #include "settings/parameterfile.h"
 #include "settings/settings.h"
 #include "tools/bcfinder.h"
+#include "tools/truing.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -134,6 +136,9 @@ QString csvReport(const QList<LoadReport>& reports, const QList<CardLayout::Colu
         QStringList blank;
         for (double value : report.pointBlank)
             blank << csvNumber(value);
+        const double stability = load.GyroscopicStability();
+        const QString warning = Stability::warningText(Stability::rate(stability));
+        stream << "# stability: " << csvNumber(stability) << (warning.isEmpty() ? "" : " (" + warning + ")") << "\n";
         stream << "# point blank (m): near zero, far zero, peak height, peak distance, maximum range: "
                << blank.join(", ") << "\n";
         QStringList header;
@@ -169,13 +174,14 @@ QString jsonReport(const QList<LoadReport>& reports, const QList<CardLayout::Col
             rows << jsonArray(cells);
         }
         QString entry = QString("{\"index\": %1, \"title\": %2, \"shootAngle\": %3, \"zeroRange\": %4, "
-                                "\"zeroRangeUnit\": %5, \"pointBlank\": %6, "
+                                "\"zeroRangeUnit\": %5, \"stability\": %9, \"pointBlank\": %6, "
                                 "\"card\": {\"columns\": [%7], \"rows\": [%8]}")
                             .arg(report.index)
                             .arg(jsonString(load.title()), jsonNumber(load.shootAngle()))
                             .arg(load.zeroRange())
                             .arg(load.zeroRangeUnit())
-                            .arg(jsonArray(report.pointBlank), headers.join(", "), rows.join(", "));
+                            .arg(jsonArray(report.pointBlank), headers.join(", "), rows.join(", "),
+                                jsonNumber(load.GyroscopicStability()));
         if (withSeries) {
             QStringList trajectory;
             for (int index = 0; index < Shoot::trajectorySeriesCount; ++index)
@@ -218,7 +224,8 @@ bool parseOptions(const QStringList& arguments, Options& options, bool& helpShow
         "The file is read into a private settings store: your own settings are never touched.\n"
         "A value that cannot be computed is left empty in CSV and is null in JSON, with a warning.\n"
         "Exit status: 0 success, 2 usage error, 3 file that cannot be read.\n"
-        "\"vanto-cli bc --help\" describes the ballistic-coefficient calculation.");
+        "\"vanto-cli bc --help\" describes the ballistic-coefficient calculation, \"vanto-cli true --help\" the "
+        "truing of a load to an observed drop.");
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({"behavior",
@@ -229,7 +236,7 @@ bool parseOptions(const QStringList& arguments, Options& options, bool& helpShow
     parser.addOption({"units", "Units of the range card: metric or us. Default: the file's own.", "metric|us"});
     parser.addOption({"format", "Output: csv (one block per load) or json. Default csv.", "csv|json"});
     parser.addOption({"series", "With --format json, also print the 19 trajectory and 24 range-card series."});
-    parser.addPositionalArgument("FILE.vnt", "The parameter file.", "FILE.vnt | bc [options]");
+    parser.addPositionalArgument("FILE.vnt", "The parameter file.", "FILE.vnt | bc [options] | true [options]");
 
     if (!parseOrHelp(parser, arguments, helpShown))
         return false;
@@ -282,6 +289,22 @@ bool parseOptions(const QStringList& arguments, Options& options, bool& helpShow
     return true;
 }
 
+// The finite number of a required option of a command; false (after saying why) without one.
+bool requiredNumber(const QCommandLineParser& parser, const char* command, const char* name, double& target)
+{
+    if (!parser.isSet(name)) {
+        fail(QString("%1 needs --%2").arg(command, name));
+        return false;
+    }
+    bool ok = false;
+    target = parser.value(name).toDouble(&ok);
+    if (!ok || !std::isfinite(target)) {
+        fail(QString("--%1 takes a number, not \"%2\"").arg(name, parser.value(name)));
+        return false;
+    }
+    return true;
+}
+
 struct BcOptions {
     BcFinder::Input input;
     QString modelText = "G1";
@@ -311,19 +334,7 @@ bool parseBcOptions(const QStringList& arguments, BcOptions& options, bool& help
         return false;
     if (helpShown)
         return true;
-    const auto number = [&](const char* name, double& target) {
-        if (!parser.isSet(name)) {
-            fail(QString("bc needs --%1").arg(name));
-            return false;
-        }
-        bool ok = false;
-        target = parser.value(name).toDouble(&ok);
-        if (!ok || !std::isfinite(target)) {
-            fail(QString("--%1 takes a number, not \"%2\"").arg(name, parser.value(name)));
-            return false;
-        }
-        return true;
-    };
+    const auto number = [&](const char* name, double& target) { return requiredNumber(parser, "bc", name, target); };
     if (!number("near-range", options.input.rangeNear) || !number("near-velocity", options.input.velocityNear)
         || !number("far-range", options.input.rangeFar) || !number("far-velocity", options.input.velocityFar))
         return false;
@@ -377,6 +388,107 @@ int runBc(const QStringList& arguments)
     return std::fflush(stdout) == 0 ? Success : UnreadableFile;
 }
 
+struct TrueOptions {
+    Truing::Input input;
+    int load = 0;
+    QString file;
+};
+
+bool parseTrueOptions(const QStringList& arguments, TrueOptions& options, bool& helpShown)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "vanto-cli true: trues a load of a parameter file to the drop seen at one range with its zero, by fitting "
+        "its muzzle velocity (whole units of the load's unit, 10 to 2000 m/s) or its ballistic coefficient (every "
+        "band scaled by one factor, 0.001 to 2), under the conditions of the file.\n"
+        "The drop is below the point of aim (cm or in), or the come-up that hit (moa, mil or click, elevation "
+        "dialled up).\n"
+        "Prints the fitted value, the computed drop with it and the change in percent, on three lines.\n"
+        "Exit status: 0 success, 2 usage error, 3 parameter file that cannot be read, 4 no solution.");
+    parser.addHelpOption();
+    parser.addOption({"load", "The load to true (0 to 3). Default 0.", "N"});
+    parser.addOption({"range", "Range of the observed drop.", "R"});
+    parser.addOption({"drop", "The observed drop.", "D"});
+    parser.addOption({"range-unit", "Unit of the range: m or yd. Default m.", "m|yd"});
+    parser.addOption({"drop-unit", "Unit of the drop: cm, in, moa, mil or click. Default cm.", "cm|in|moa|mil|click"});
+    parser.addOption({"fit", "What is fitted: mv (muzzle velocity) or bc (ballistic coefficient).", "mv|bc"});
+    parser.addPositionalArgument("true", "The command.");
+    parser.addPositionalArgument("FILE.vnt", "The parameter file.");
+    if (!parseOrHelp(parser, arguments, helpShown))
+        return false;
+    if (helpShown)
+        return true;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 2) {
+        fail(positional.size() < 2 ? QString("true needs a parameter file (see vanto-cli true --help)")
+                                   : QString("give one parameter file only"));
+        return false;
+    }
+    options.file = positional.at(1);
+    const auto number = [&](const char* name, double& target) { return requiredNumber(parser, "true", name, target); };
+    if (!number("range", options.input.range) || !number("drop", options.input.drop))
+        return false;
+    if (!(options.input.range > 0.0)) {
+        fail("--range takes a range above 0, not \"" + parser.value("range") + "\"");
+        return false;
+    }
+    if (parser.isSet("load")) {
+        bool ok = false;
+        options.load = parser.value("load").toInt(&ok);
+        if (!ok || options.load < 0 || options.load >= ShootContainer::loadCount) {
+            fail("--load takes a load number from 0 to 3, not \"" + parser.value("load") + "\"");
+            return false;
+        }
+    }
+    const QString rangeUnit = parser.isSet("range-unit") ? parser.value("range-unit") : "m";
+    if (rangeUnit != "m" && rangeUnit != "yd") {
+        fail("--range-unit takes m or yd, not \"" + rangeUnit + "\"");
+        return false;
+    }
+    options.input.rangeUnit = rangeUnit == "m" ? 0 : 1;
+    const QStringList dropUnits = {"cm", "in", "moa", "mil", "click"};
+    const QString dropUnit = parser.isSet("drop-unit") ? parser.value("drop-unit") : "cm";
+    options.input.dropUnit = int(dropUnits.indexOf(dropUnit));
+    if (options.input.dropUnit < 0) {
+        fail("--drop-unit takes cm, in, moa, mil or click, not \"" + dropUnit + "\"");
+        return false;
+    }
+    if (!parser.isSet("fit") || (parser.value("fit") != "mv" && parser.value("fit") != "bc")) {
+        fail(parser.isSet("fit") ? "--fit takes mv or bc, not \"" + parser.value("fit") + "\""
+                                 : QString("true needs --fit mv or --fit bc"));
+        return false;
+    }
+    options.input.fit = parser.value("fit") == "mv" ? Truing::Fit::MuzzleVelocity : Truing::Fit::Coefficient;
+    return true;
+}
+
+int runTrue(const QStringList& arguments)
+{
+    TrueOptions options;
+    bool helpShown = false;
+    if (!parseTrueOptions(arguments, options, helpShown))
+        return UsageError;
+    if (helpShown)
+        return Success;
+    QString why;
+    if (!ParameterFile::load(options.file, &why)) {
+        fail("cannot read " + options.file + ": " + why);
+        return UnreadableFile;
+    }
+    const Shoot& load = *ShootContainer::instance()->GetShoot(options.load);
+    const Truing::Result result = Truing::fit(load, options.input);
+    if (!result.found) {
+        fail("Unable to find a valid solution");
+        return NoSolution;
+    }
+    static const QStringList dropUnitTexts = {"cm", "in", "MOA", "mil", "clicks"};
+    const double rangeM = Truing::rangeMetres(options.input.range, options.input.rangeUnit);
+    const double drop = Truing::dropInUnit(result.dropM, options.input.dropUnit, rangeM);
+    std::printf("%s\nDrop = %.2f %s\nChange = %+.2f %%\n", qUtf8Printable(Truing::fittedText(result, load)), drop,
+        qUtf8Printable(dropUnitTexts.at(options.input.dropUnit)), result.changePercent);
+    return std::fflush(stdout) == 0 ? Success : UnreadableFile;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -401,6 +513,8 @@ int main(int argc, char* argv[])
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.value(1) == "bc")
         return runBc(arguments);
+    if (arguments.value(1) == "true")
+        return runTrue(arguments);
 
     Options options;
     bool helpShown = false;
@@ -443,7 +557,8 @@ int main(int argc, char* argv[])
         reports << LoadReport{index, load, pointBlank};
         if (lacksValues(reports.last(), columns, options.series))
             Messages::warning("Warning",
-                "Some values of load : " + load->title() + " cannot be computed; they are left empty (CSV) or null (JSON)");
+                "Some values of load : " + load->title()
+                    + " cannot be computed; they are left empty (CSV) or null (JSON)");
     }
 
     const QString report

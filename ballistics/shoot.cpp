@@ -1000,6 +1000,23 @@ double Shoot::VelocityAtDistance(double distanceM) const
     return state.vx;
 }
 
+double Shoot::HeightAtDistance(double angleDeg, double distanceM) const
+{
+    const ForceModel model = forceModel(GravityX(), GravityY());
+    const double v0 = muzzleVelocityMs();
+    const double angleRad = angleDeg * pi / 180.0;
+    TrajectoryState state{0.0, -settings->sightHeightSI(), v0 * std::cos(angleRad), v0 * std::sin(angleRad)};
+    for (int steps = 0; steps < maxFlightSteps; ++steps) {
+        const TrajectoryState next = step(model, state, timeStepS);
+        if (!finiteState(next) || !(next.x > state.x))
+            break;
+        if (next.x >= distanceM)
+            return state.y + (next.y - state.y) * ((distanceM - state.x) / (next.x - state.x));
+        state = next;
+    }
+    return notComputable;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Zero angle and characteristic ranges
 

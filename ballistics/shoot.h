@@ -127,6 +127,14 @@ public:
     double AngleForPeakHeight(double peakHeightM) const;
     QList<double> PointBlankRanges();
     double VelocityAtDistance(double distanceM) const;
+    // Height above the line of sight (m) at a distance along it, for a load fired at angleDeg:
+    // the flight of ComputeTrajectoryFixedAngle, followed to that distance whatever the range
+    // settings (NaN when the bullet does not get there).
+    double HeightAtDistance(double angleDeg, double distanceM) const;
+
+    // Gyroscopic stability factor from the weight, calibre, length and the rifle's twist, as the
+    // spin drift uses it (not finite when a dimension is missing).
+    double GyroscopicStability() const { return stabilityFactor(); }
 
     // Results of the last computation.
     QVector<double> TrajectorySeries(int index) const;

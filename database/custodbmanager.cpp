@@ -2,14 +2,19 @@
 
 #include "app/logwriter.h"
 #include "app/messages.h"
+#include "database/bulletcsv.h"
 #include "database/bulletdatabase.h"
 #include "database/custombulletmodel.h"
 #include "ui_custodbmanager.h"
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSaveFile>
 #include <QSqlError>
 
 CustoDBManager::CustoDBManager(QWidget* parent)
@@ -30,6 +35,27 @@ CustoDBManager::CustoDBManager(const QString& programDirectory, QWidget* parent)
     connect(ui->pushButton_add, &QPushButton::clicked, this, &CustoDBManager::AddRecord);
     connect(ui->pushButton_remove, &QPushButton::clicked, this, &CustoDBManager::DeleteRecord);
     connect(ui->pushButton_close, &QPushButton::clicked, this, &QWidget::hide);
+
+    // CSV import and export, on a row above the close button.
+    askFileName = [](QWidget* parent, const QString& caption, const QString& dir, const QString& filter, bool saving) {
+        return saving ? QFileDialog::getSaveFileName(parent, caption, dir, filter)
+                      : QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    };
+    auto* csvRow = new QHBoxLayout;
+    auto* importButton = new QPushButton(tr("Import CSV..."), this);
+    importButton->setObjectName(QStringLiteral("pushButton_importCsv"));
+    auto* exportButton = new QPushButton(tr("Export CSV..."), this);
+    exportButton->setObjectName(QStringLiteral("pushButton_exportCsv"));
+    csvReport = new QLabel(this);
+    csvReport->setObjectName(QStringLiteral("label_csvReport"));
+    csvReport->setTextFormat(Qt::PlainText);
+    csvReport->setWordWrap(true);
+    csvRow->addWidget(importButton);
+    csvRow->addWidget(exportButton);
+    csvRow->addWidget(csvReport, 1);
+    ui->verticalLayout->insertLayout(ui->verticalLayout->indexOf(ui->horizontalLayout_close), csvRow);
+    connect(importButton, &QPushButton::clicked, this, &CustoDBManager::importCsv);
+    connect(exportButton, &QPushButton::clicked, this, &CustoDBManager::exportCsv);
 
     database->open(BulletDatabase::Custom);
     // Where the custom database cannot be read, the window says so above the table.
@@ -115,4 +141,64 @@ void CustoDBManager::DeleteRecord()
             tr("The bullet could not be removed from the custom database %1:\n%2")
                 .arg(database->programDirectory() + BulletDatabase::relativeFileName(BulletDatabase::Custom), why));
     }
+}
+
+void CustoDBManager::setFileNameProvider(FileNameProvider provider)
+{
+    askFileName = std::move(provider);
+}
+
+void CustoDBManager::importCsv()
+{
+    const QString fileName = askFileName(this, tr("Import CSV"), ".", tr("CSV files (*.csv)"), false);
+    qDebug().noquote() << "CustoDBManager::importCsv" << fileName;
+    if (fileName.isEmpty())
+        return;
+    QString failure;
+    BulletCsv::ImportReport report;
+    QFile file(fileName);
+    if (!database->isReadable())
+        failure = database->problemText();
+    else if (!file.open(QIODevice::ReadOnly))
+        failure = file.errorString();
+    else
+        report = BulletCsv::import(database->connection(), QString::fromUtf8(file.readAll()));
+    if (failure.isEmpty())
+        failure = report.failure;
+    model->select();
+    if (!failure.isEmpty()) {
+        csvReport->clear();
+        Messages::warning(tr("Warning"), tr("Nothing was imported from %1:\n%2").arg(fileName, failure));
+        return;
+    }
+    csvReport->setText(tr("%n row(s) added from %1", nullptr, report.added).arg(fileName));
+    if (!report.refused.isEmpty())
+        Messages::warning(tr("Warning"),
+            tr("%n row(s) of %1 were refused:", nullptr, report.refused.size()).arg(fileName) + "\n"
+                + report.refused.join('\n'));
+}
+
+void CustoDBManager::exportCsv()
+{
+    const QString fileName = askFileName(this, tr("Export CSV"), ".", tr("CSV files (*.csv)"), true);
+    qDebug().noquote() << "CustoDBManager::exportCsv" << fileName;
+    if (fileName.isEmpty())
+        return;
+    QString text;
+    QString why;
+    if (BulletCsv::exportText(database->connection(), text, &why)) {
+        // Written beside the old file and put in its place once complete.
+        QSaveFile file(fileName);
+        const QByteArray bytes = text.toUtf8();
+        if (!file.open(QIODevice::WriteOnly))
+            why = file.errorString();
+        else if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+            why = file.errorString();
+    }
+    if (!why.isEmpty()) {
+        csvReport->clear();
+        Messages::warning(tr("Warning"), tr("The bullets could not be exported to %1:\n%2").arg(fileName, why));
+        return;
+    }
+    csvReport->setText(tr("Exported to %1").arg(fileName));
 }

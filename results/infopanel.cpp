@@ -1,6 +1,7 @@
 #include "results/infopanel.h"
 
 #include "ballistics/shoot.h"
+#include "ballistics/stability.h"
 #include "loads/shootcontainer.h"
 #include "results/loadcolors.h"
 #include "settings/settings.h"
@@ -18,6 +19,15 @@ InfoPanel::InfoPanel(int index, QWidget* parent)
     , container(ShootContainer::instance())
 {
     ui->setupUi(this);
+    stabilityLabel = new QLabel(tr("SG:"), this);
+    stabilityLabel->setObjectName("label_SG");
+    stabilityLabel->setToolTip(tr("Gyroscopic stability factor"));
+    stabilityValue = new QLabel(QStringLiteral("-"), this);
+    stabilityValue->setObjectName("label_SGvalue");
+    stabilityValue->setTextFormat(Qt::PlainText);
+    stabilityValue->setWordWrap(true);
+    ui->gridLayout->addWidget(stabilityLabel, ui->gridLayout->rowCount(), 0);
+    ui->gridLayout->addWidget(stabilityValue, ui->gridLayout->rowCount() - 1, 1);
     ui->label_loadName->setText(tr("Load") + " " + QString::number(index + 1));
     QPalette colours = palette();
     colours.setBrush(QPalette::All, QPalette::WindowText, QBrush(LoadColors::color(index)));
@@ -50,4 +60,37 @@ void InfoPanel::UpdateLabel()
     show(ui->label_DRIvalue, ranges[0]);
     show(ui->label_DROvalue, ranges[1]);
     show(ui->label_DTMvalue, ranges[4]);
+    showStability(load);
+}
+
+void InfoPanel::showStability(const Shoot* load)
+{
+    const double factor = load->GyroscopicStability();
+    const Stability::Rating rating = load->active() ? Stability::rate(factor) : Stability::Rating::Unknown;
+    QString text = QStringLiteral("-");
+    QString tip;
+    switch (rating) {
+    case Stability::Rating::Unknown:
+        if (load->active())
+            tip = tr("The stability cannot be computed: check the weight, calibre and length of the bullet and the "
+                     "twist");
+        break;
+    case Stability::Rating::NotStable:
+        text = QString::number(factor, 'f', 2) + " " + tr("(not stable)");
+        tip = tr("Below 1.0 the bullet is not stable: it will tumble");
+        break;
+    case Stability::Rating::Marginal:
+        text = QString::number(factor, 'f', 2) + " " + tr("(marginal)");
+        tip = tr("Below 1.3 the stability is marginal: the bullet may not fly point first in cold, dense air");
+        break;
+    case Stability::Rating::Stable:
+        text = QString::number(factor, 'f', 2);
+        break;
+    }
+    stabilityValue->setText(text);
+    stabilityValue->setToolTip(tip);
+    // A warning stands out in bold (red is a load's colour).
+    QFont font = stabilityValue->font();
+    font.setBold(rating == Stability::Rating::NotStable || rating == Stability::Rating::Marginal);
+    stabilityValue->setFont(font);
 }

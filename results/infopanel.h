@@ -4,7 +4,9 @@
 
 #include <memory>
 
+class QLabel;
 class Settings;
+class Shoot;
 class ShootContainer;
 
 namespace Ui {
@@ -13,7 +15,8 @@ class InfoPanel;
 
 // InfoPanel sums up one load slot in the load's colour: its name and, for its point-blank
 // sight setting, the maximum point-blank range and the near and far zero ranges, in metres or
-// yards with one decimal (0.0 for an inactive load).
+// yards with one decimal (0.0 for an inactive load), and the bullet's gyroscopic stability
+// factor with a warning when it is marginal or not stable.
 class InfoPanel : public QWidget {
     Q_OBJECT
 
@@ -25,7 +28,11 @@ public slots:
     void UpdateLabel();
 
 private:
+    void showStability(const Shoot* load);
+
     std::unique_ptr<Ui::InfoPanel> ui;
+    QLabel* stabilityLabel;
+    QLabel* stabilityValue;
     int index;
     Settings* settings;
     ShootContainer* container;

@@ -1,9 +1,12 @@
 #include "results/rangecard.h"
 
+#include "app/messages.h"
 #include "ballistics/shoot.h"
 #include "loads/shootcontainer.h"
 #include "results/cardlayout.h"
 #include "results/cardprinter.h"
+#include "results/dopecard.h"
+#include "results/resultsstate.h"
 #include "settings/settings.h"
 #include "ui_rangecard.h"
 
@@ -13,6 +16,8 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -33,6 +38,16 @@ RangeCard::RangeCard(int index, QWidget* parent)
     })
 {
     ui->setupUi(this);
+    // The dope card's buttons after the range card's.
+    auto* printDope = new QPushButton(tr("Print Dope Card"), this);
+    printDope->setObjectName("pushButton_printDopeCard");
+    auto* pdfDope = new QPushButton(tr("Dope Card As PDF"), this);
+    pdfDope->setObjectName("pushButton_dopeCardPdf");
+    const int after = ui->horizontalLayout->indexOf(ui->pushButton_exportPdf) + 1;
+    ui->horizontalLayout->insertWidget(after, pdfDope);
+    ui->horizontalLayout->insertWidget(after, printDope);
+    connect(printDope, &QPushButton::clicked, this, &RangeCard::printDopeCard);
+    connect(pdfDope, &QPushButton::clicked, this, &RangeCard::exportDopeCardPdf);
 }
 
 RangeCard::~RangeCard() = default;
@@ -97,8 +112,9 @@ void RangeCard::on_pushButton_copy_clicked()
         return a.row() != b.row() ? a.row() < b.row() : a.column() < b.column();
     });
 
-    // Header texts each followed by a tab; then the rows, tabs between cells.
-    QString text;
+    // Header texts each followed by a tab; then the rows, tabs between cells. Results older than
+    // the inputs say so on a line of their own first.
+    QString text = ResultsState::instance()->outOfDate() ? ResultsState::outOfDateText() + '\n' : QString();
     for (int column = 0; column < table->columnCount(); ++column)
         text += model->headerData(column, Qt::Horizontal).toString() + '\t';
     text += '\n';
@@ -143,5 +159,35 @@ std::unique_ptr<QTextDocument> RangeCard::composeDocument(const QTableWidget* ta
 {
     auto document = std::make_unique<QTextDocument>();
     CardPrinter::compose(document.get(), heading, table);
+    if (ResultsState::instance()->outOfDate()) {
+        QTextCursor cursor(document.get());
+        cursor.insertText(ResultsState::outOfDateText());
+        cursor.insertBlock();
+    }
     return document;
+}
+
+std::unique_ptr<QTextDocument> RangeCard::composeDopeCard() const
+{
+    auto document = std::make_unique<QTextDocument>();
+    DopeCard::compose(document.get(), *container->GetShoot(index), *settings, ResultsState::instance()->outOfDate());
+    return document;
+}
+
+void RangeCard::printDopeCard()
+{
+    qDebug().noquote() << "void RangeCard::printDopeCard()" << index;
+    QPrinter printer(QPrinter::HighResolution);
+    if (runPrintDialog(&printer, this))
+        composeDopeCard()->print(&printer);
+}
+
+void RangeCard::exportDopeCardPdf()
+{
+    qDebug().noquote() << "void RangeCard::exportDopeCardPdf()" << index;
+    const QString fileName = askSaveName(this, tr("Save File"), ".", "Pdf (*.pdf)");
+    if (fileName.isEmpty())
+        return;
+    if (!DopeCard::writePdf(composeDopeCard().get(), fileName))
+        Messages::warning(tr("Warning"), tr("The file could not be written: ") + fileName);
 }

@@ -26,7 +26,7 @@ class RangeCard;
 // CardPrinter, whose title, block and note populate() takes with the table: a load edited
 // without computing prints the load and conditions of the table, not the edited ones. The
 // print dialog and the save dialog go through replaceable functions so that tests can answer
-// them.
+// them. Two more buttons print the load's dope card or save it as PDF.
 class RangeCard : public QWidget {
     Q_OBJECT
 
@@ -49,11 +49,16 @@ public:
     // The document PrintTable prints, for the given table (under the heading of the last fill).
     std::unique_ptr<QTextDocument> composeDocument(const QTableWidget* table) const;
 
+    // The dope card of this card's load (DopeCard), as it prints.
+    std::unique_ptr<QTextDocument> composeDopeCard() const;
+
 public slots:
     void populate();
     void on_pushButton_copy_clicked();
     void on_pushButton_print_clicked();
     void on_pushButton_exportPdf_clicked();
+    void printDopeCard();
+    void exportDopeCardPdf();
 
 private:
     std::unique_ptr<Ui::RangeCard> ui;

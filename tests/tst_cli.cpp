@@ -5,6 +5,7 @@
 #include "loads/shootcontainer.h"
 #include "settings/parameterfile.h"
 #include "settings/settings.h"
+#include "tools/truing.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -43,6 +44,8 @@ private slots:
     void userStoreIsNeverTouched();
     void ballisticCoefficient_data();
     void ballisticCoefficient();
+    void truing_data();
+    void truing();
 
 private:
     Run run(const QStringList& arguments) const;
@@ -203,6 +206,7 @@ void TestCli::jsonMatchesTheProgram()
         QCOMPARE(entry.value("shootAngle").toDouble(), load->shootAngle());
         QCOMPARE(entry.value("zeroRange").toInt(), load->zeroRange());
         QCOMPARE(entry.value("zeroRangeUnit").toInt(), load->zeroRangeUnit());
+        QCOMPARE(entry.value("stability").toDouble(), load->GyroscopicStability());
         const QList<double> pointBlank = load->PointBlankRanges();
         const QJsonArray sentBlank = entry.value("pointBlank").toArray();
         QCOMPARE(sentBlank.size(), 5);
@@ -370,6 +374,47 @@ void TestCli::ballisticCoefficient()
     }
     if (exitCode == 4)
         QCOMPARE(result.err, QByteArray("vanto-cli: Unable to find a valid solution\n"));
+}
+
+void TestCli::truing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("firstLine");
+    // The drop load 2 of the standard file has at 600 yd, with its muzzle velocity 40 f/s less.
+    QVERIFY(ParameterFile::load(standardFile));
+    Shoot* third = ShootContainer::instance()->GetShoot(2);
+    third->setMuzzleVelocity(2610);
+    const double drop = Truing::computedDrop(*third, Truing::rangeMetres(600, 1));
+    third->setMuzzleVelocity(2650);
+    const QString inches = QString::number(Truing::dropInUnit(drop, Truing::Inches, 0.0), 'f', 6);
+    const QStringList common = {"true", standardFile, "--load", "2", "--range", "600", "--range-unit", "yd"};
+    QTest::newRow("velocity") << QStringList(common + QStringList{"--drop", inches, "--drop-unit", "in", "--fit", "mv"})
+                              << 0 << "Muzzle velocity = 2610 f/s";
+    QTest::newRow("a rise no load gives")
+        << QStringList(common + QStringList{"--drop", "-400", "--drop-unit", "in", "--fit", "bc"}) << 4 << "";
+    QTest::newRow("no fit") << QStringList(common + QStringList{"--drop", inches}) << 2 << "";
+    QTest::newRow("bad drop unit") << QStringList(
+        common + QStringList{"--drop", inches, "--drop-unit", "ft", "--fit", "mv"})
+                                   << 2 << "";
+}
+
+void TestCli::truing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, firstLine);
+    const Run result = run(arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    if (exitCode == 0) {
+        const QStringList lines = QString::fromUtf8(result.out).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], firstLine);
+        QVERIFY2(lines[2].startsWith("Change = -1.5"), qPrintable(lines[2]));
+    } else {
+        QVERIFY(result.out.isEmpty());
+        QCOMPARE(result.err.count('\n'), 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -15,6 +15,7 @@
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QProcess>
@@ -104,6 +105,7 @@ private slots:
     void unreadableCustomDatabaseIsLeftAlone_data();
     void unreadableCustomDatabaseIsLeftAlone();
     void buildToolReadsCsv();
+    void csvImportRefusesBadRowsAndExportReadsBack();
 
 private:
     QString dbFile(const QString& name) const { return program->path() + "/db/" + name; }
@@ -659,6 +661,60 @@ void TestDatabase::buildToolReadsCsv()
     QCOMPARE(QProcess::execute(VANTO_MKDB, {VANTO_DB_SCHEMA, broken, output}), 1);
     QCOMPARE(sql(output, {"SELECT COUNT(*) FROM bullets"}), QVariant(qlonglong(3)));
     QVERIFY(!QFileInfo::exists(output + ".part"));
+}
+
+void TestDatabase::csvImportRefusesBadRowsAndExportReadsBack()
+{
+    // A pellet list made by hand, with mistakes.
+    const QString pellets = writeFile("pellets.csv",
+        "man,diam,desc,bc,velmin,velmax,len,weight,catnum,model\r\n"
+        "JSB,0.177,\"Exact, 8.44 gr\",0.021,0,max,,8.44,546,G1\r\n"
+        "H&N,0.22,\"Field \"\"Target\"\" Trophy\",0.025,0,max,0.28,14.66,,g1\r\n"
+        "Atelier,0.25,Two bands,0.030,0,800,0,25.39,,G1\n"
+        "Atelier,0.25,Two bands,0.032,800,max,,25.39,,G1\n"
+        "Broken,abc,Bad diameter,0.02,0,max,,8,,G1\n"
+        "Hand,0.177,No band,0.02,,,,8,,G1\n"
+        "Broken,0.177,Bad model,0.02,0,max,,8,,G3\n"
+        "Short,0.177,too few\n"
+        "Broken,0.177,\"Line\nbreak\",0,0,max,,8,,G1\n");
+    const QString exported = program->path() + "/out.csv";
+    const QString again = program->path() + "/again.csv";
+    QStringList names = {pellets, exported, exported, again, program->path() + "/no/such/folder/x.csv"};
+    CustoDBManager manager(program->path());
+    manager.setFileNameProvider(
+        [&](QWidget*, const QString&, const QString&, const QString&, bool) { return names.takeFirst(); });
+    button(manager, "pushButton_importCsv")->click();
+    QCOMPARE(manager.findChild<QLabel*>("label_csvReport")->text(), "5 row(s) added from " + pellets);
+    QCOMPARE(warnings.size(), 1);
+    const QStringList refused = warnings.first().split('\n').mid(1);
+    QCOMPARE(refused.size(), 4);
+    QVERIFY2(refused[0].startsWith("Line 6, column diam: not a number"), qPrintable(refused[0]));
+    QVERIFY2(refused[1].startsWith("Line 8, column model: "), qPrintable(refused[1]));
+    QCOMPARE(refused[2], QString("Line 9: 3 fields, the header has 10"));
+    QVERIFY2(refused[3].startsWith("Line 10, column bc: out of range"), qPrintable(refused[3]));
+
+    // Exported, imported again and exported: the same rows twice, quoted where they must be.
+    button(manager, "pushButton_exportCsv")->click();
+    const auto read = [](const QString& name) {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const QString first = read(exported);
+    const QStringList rows = first.split('\n', Qt::SkipEmptyParts).mid(1);
+    QCOMPARE(rows.size(), 5);
+    QCOMPARE(rows[2], QString("Atelier,0.25,Two bands,0.03,0,800,,25.39,,G1"));
+    QCOMPARE(rows[4], QString("Hand,0.177,No band,0.02,0,max,,8,,G1"));
+    QCOMPARE(rows[0], QString("JSB,0.177,\"Exact, 8.44 gr\",0.021,0,max,,8.44,546,G1"));
+    QCOMPARE(rows[1], QString("H&N,0.22,\"Field \"\"Target\"\" Trophy\",0.025,0,max,0.28,14.66,,G1"));
+    button(manager, "pushButton_importCsv")->click();
+    button(manager, "pushButton_exportCsv")->click();
+    QCOMPARE(read(again), first + rows.join('\n') + '\n');
+
+    // A file that cannot be written says so.
+    warnings.clear();
+    button(manager, "pushButton_exportCsv")->click();
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().contains("could not be exported"));
 }
 
 QTEST_MAIN(TestDatabase)

@@ -6,6 +6,7 @@
 #include "ballistics/shoot.h"
 #include "loads/shootcontainer.h"
 #include "results/cardprinter.h"
+#include "results/dopecard.h"
 #include "results/rangecard.h"
 #include "settings/parameterfile.h"
 #include "settings/settings.h"
@@ -52,6 +53,8 @@ private slots:
     void blockColumns();
     void documentTitleNoteAndBlock();
     void documentCardTable();
+    void dopeCardAgreesWithTheRangeCard_data();
+    void dopeCardAgreesWithTheRangeCard();
 
 private:
     // Card of load 0 computed with 100 m steps up to 350 m: rows 100, 200, 300.
@@ -221,14 +224,21 @@ void TestExport::copyOfACardWithoutRows()
 void TestExport::pdfIsWrittenUnderTheNameGiven_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("no extension") << "card";
-    QTest::newRow("pdf extension") << "card.pdf";
-    QTest::newRow("other extension") << "card.txt";
+    QTest::addColumn<QString>("button");
+    QTest::newRow("no extension") << "card"
+                                  << "pushButton_exportPdf";
+    QTest::newRow("pdf extension") << "card.pdf"
+                                   << "pushButton_exportPdf";
+    QTest::newRow("other extension") << "card.txt"
+                                     << "pushButton_exportPdf";
+    QTest::newRow("dope card") << "dope.pdf"
+                               << "pushButton_dopeCardPdf";
 }
 
 void TestExport::pdfIsWrittenUnderTheNameGiven()
 {
     QFETCH(QString, name);
+    QFETCH(QString, button);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     computeThreeRows();
@@ -247,7 +257,7 @@ void TestExport::pdfIsWrittenUnderTheNameGiven()
             return dir.filePath(name);
         });
 
-    card.findChild<QPushButton*>("pushButton_exportPdf")->click();
+    card.findChild<QPushButton*>(button)->click();
 
     QCOMPARE(asked, 1);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name}); // nothing else, no ".pdf" added
@@ -277,13 +287,16 @@ void TestExport::pdfCancelledWritesNothing()
 void TestExport::printFollowsTheDialog_data()
 {
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("accepted") << true;
-    QTest::newRow("cancelled") << false;
+    QTest::addColumn<QString>("button");
+    QTest::newRow("accepted") << true << "pushButton_print";
+    QTest::newRow("cancelled") << false << "pushButton_print";
+    QTest::newRow("dope card") << true << "pushButton_printDopeCard";
 }
 
 void TestExport::printFollowsTheDialog()
 {
     QFETCH(bool, accepted);
+    QFETCH(QString, button);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString output = dir.filePath("printed");
@@ -304,7 +317,7 @@ void TestExport::printFollowsTheDialog()
         return accepted;
     });
 
-    card.findChild<QPushButton*>("pushButton_print")->click();
+    card.findChild<QPushButton*>(button)->click();
 
     QCOMPARE(shown, 1);
     QCOMPARE(QFile::exists(output), accepted);
@@ -535,6 +548,60 @@ void TestExport::documentCardTable()
     shown->item(0, 0)->setText("edited");
     const std::unique_ptr<QTextDocument> again = card.composeDocument(shown);
     QCOMPARE(cellText(tables(again.get())[1], 1, 0), QString("edited"));
+}
+
+void TestExport::dopeCardAgreesWithTheRangeCard_data()
+{
+    QTest::addColumn<int>("unitSystem");
+    QTest::addColumn<int>("angleDisplay");
+    QTest::addColumn<double>("wind");
+    QTest::addColumn<QList<double>>("windSpeeds");
+    QTest::newRow("metric, MOA, set wind") << 0 << 0 << 4.5 << QList<double>{2.25, 4.5, 9};
+    QTest::newRow("US, mils, no wind") << 1 << 2 << 0.0 << QList<double>{5, 10, 15};
+}
+
+void TestExport::dopeCardAgreesWithTheRangeCard()
+{
+    QFETCH(int, unitSystem);
+    QFETCH(int, angleDisplay);
+    QFETCH(double, wind);
+    QFETCH(QList<double>, windSpeeds);
+    settings->setUnitSystem(unitSystem);
+    settings->setUseAngleDisplay(angleDisplay);
+    settings->setWindVelocity(wind);
+    settings->setAutoRange(false);
+    settings->setMaxRange(1100);
+    settings->setCardStep(100);
+    container->Compute();
+    const Shoot& load = *container->GetShoot(0);
+    const DopeCard::Table card = DopeCard::table(load, *settings);
+    QCOMPARE(card.windSpeeds, windSpeeds);
+    QCOMPARE(card.rows.size(), 10);
+
+    // At the range card's ranges the dope card shows the card's numbers, turned into come-ups
+    // and holds; the set wind's hold is the card's drift.
+    const bool metric = unitSystem == 0;
+    const int clicks = metric ? 17 : 23;
+    const int angle = metric ? (angleDisplay == 2 ? 15 : 13) : (angleDisplay == 2 ? 21 : 19);
+    const int drift = metric ? (angleDisplay == 2 ? 14 : 12) : (angleDisplay == 2 ? 20 : 18);
+    for (int row = 0; row < 10; ++row) {
+        const DopeCard::Row& dope = card.rows[row];
+        QCOMPARE(dope.range, load.CardSeries(metric ? 2 : 8).at(row));
+        QCOMPARE(dope.comeUpClicks, -load.CardSeries(clicks).at(row));
+        QCOMPARE(dope.comeUpAngle, -load.CardSeries(angle).at(row));
+        if (wind > 0.0)
+            QCOMPARE(dope.holds.at(1), -load.CardSeries(drift).at(row));
+        QCOMPARE(dope.velocity, load.CardSeries(metric ? 4 : 10).at(row));
+        QCOMPARE(dope.energy, load.CardSeries(metric ? 5 : 11).at(row));
+    }
+    // More wind, more hold; a drop far out is a come-up.
+    QVERIFY(std::abs(card.rows.last().holds[2]) > std::abs(card.rows.last().holds[0]));
+    QVERIFY(DopeCard::marked(card.rows.last().comeUpAngle, 1, "U", "D").endsWith(" U"));
+
+    RangeCard rangeCard(0);
+    const QString text = rangeCard.composeDopeCard()->toPlainText();
+    QVERIFY2(text.startsWith("Dope card: 308 Win 168 gr\nZero 200 m"), qPrintable(text));
+    QVERIFY(text.contains(QDate::currentDate().toString(Qt::ISODate)));
 }
 
 QTEST_MAIN(TestExport)

@@ -10,6 +10,8 @@
 #include "tools/bcfinder.h"
 #include "tools/bcfromvfinder.h"
 #include "tools/killzonesetter.h"
+#include "tools/truing.h"
+#include "tools/truingdialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -41,6 +43,9 @@ private slots:
     void killZoneCancelChangesNothing();
     void killZoneFollowsTheStore();
     void aboutShowsTheVersions();
+    void truingRecoversTheLoad_data();
+    void truingRecoversTheLoad();
+    void truingDialogAppliesTheFit();
 
 private:
     // As at start: the store, read afresh, fills the dialogs that exist (every value changes).
@@ -215,6 +220,26 @@ void TestTools::loadsAreNeverTouched()
     for (const QString& key : keys)
         QCOMPARE(QSettings().value(key).toString(), before[key]);
     QCOMPARE(second->muzzleVelocity(), 912);
+
+    // Until the user applies the result to a load.
+    dialog.findChild<QComboBox*>("comboBox_Model")->setCurrentIndex(4);
+    dialog.findChild<QComboBox*>("comboBox_unitVel")->setCurrentIndex(1);
+    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_VelNear")->setValue(2800);
+    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_VelFar")->setValue(2300);
+    dialog.on_pushButton_calculate_pressed();
+    dialog.findChild<QComboBox*>("comboBox_load")->setCurrentIndex(1);
+    dialog.findChild<QPushButton*>("pushButton_apply")->click();
+    BcFinder::Input input;
+    input.velocityNear = 2800;
+    input.velocityFar = 2300;
+    input.velocityUnit = 1;
+    input.model = 4;
+    const BcFinder::Result result = BcFinder::find(input);
+    QCOMPARE(second->BCList(), QList<double>{result.ballisticCoefficient});
+    QCOMPARE(second->gModel(), 4);
+    QCOMPARE(second->muzzleVelocityUnit(), 1);
+    QCOMPARE(second->muzzleVelocity(), int(std::lround(result.muzzleVelocityMs / 0.3048)));
+    QCOMPARE(QSettings().value("shoot/1/gModel").toInt(), 4);
 }
 
 void TestTools::dialogUnitsFollowTheUnitSystem()
@@ -284,6 +309,127 @@ void TestTools::aboutShowsTheVersions()
     QVERIFY(text.contains("vanto_UserManual_en.pdf"));
     QVERIFY(!text.contains("xxx_"));
     QVERIFY(!box.findChild<QLabel*>("label_image")->pixmap(Qt::ReturnByValue).isNull());
+}
+
+namespace {
+
+// A .308 of 168 gr at 2650 f/s, zeroed at 100 m: the load the drops below come from.
+void makeKnownLoad(Shoot& load, const QList<double>& velMins, const QList<double>& coefficients)
+{
+    load.setWeightUnit(0);
+    load.setWeight(168);
+    load.setCaliberUnit(0);
+    load.setCaliber(0.308);
+    load.setLengthUnit(0);
+    load.setLength(1.2);
+    load.setMuzzleVelocityUnit(1);
+    load.setMuzzleVelocity(2650);
+    load.setGModel(0);
+    load.setZeroRangeUnit(0);
+    load.setZeroRange(100);
+    load.setBCMulti(velMins, coefficients);
+}
+
+} // namespace
+
+void TestTools::truingRecoversTheLoad_data()
+{
+    QTest::addColumn<bool>("fitVelocity");
+    QTest::addColumn<QList<double>>("velMins");
+    QTest::addColumn<double>("range");
+    QTest::addColumn<int>("rangeUnit");
+    QTest::addColumn<int>("dropUnit");
+    QTest::addColumn<double>("observed"); // NaN: the known load's own drop
+    const QList<double> one{0.0};
+    const QList<double> bands{0.0, 1800.0, 2400.0};
+    const double own = qQNaN();
+    QTest::newRow("velocity, 300 m, cm") << true << one << 300.0 << 0 << int(Truing::Centimetres) << own;
+    QTest::newRow("velocity, 600 yd, MOA") << true << one << 600.0 << 1 << int(Truing::Moa) << own;
+    QTest::newRow("velocity, 1000 m, clicks, bands") << true << bands << 1000.0 << 0 << int(Truing::Clicks) << own;
+    QTest::newRow("coefficient, 400 m, in") << false << one << 400.0 << 0 << int(Truing::Inches) << own;
+    QTest::newRow("coefficient, 800 yd, mils, bands") << false << bands << 800.0 << 1 << int(Truing::Mils) << own;
+    QTest::newRow("velocity, a rise at 600 m") << true << one << 600.0 << 0 << int(Truing::Centimetres) << -300.0;
+    QTest::newRow("coefficient, no drop at 600 m") << false << one << 600.0 << 0 << int(Truing::Centimetres) << 0.0;
+}
+
+void TestTools::truingRecoversTheLoad()
+{
+    QFETCH(bool, fitVelocity);
+    QFETCH(QList<double>, velMins);
+    QFETCH(double, range);
+    QFETCH(int, rangeUnit);
+    QFETCH(int, dropUnit);
+    QFETCH(double, observed);
+    QList<double> coefficients;
+    for (int band = 0; band < velMins.size(); ++band)
+        coefficients << 0.45 + 0.02 * band;
+
+    Shoot known(0, nullptr, Shoot::Storage::Scratch);
+    makeKnownLoad(known, velMins, coefficients);
+    const double rangeM = Truing::rangeMetres(range, rangeUnit);
+    const double drop = Truing::computedDrop(known, rangeM);
+    QVERIFY(drop > 0.0);
+
+    // The load as the shooter typed it: 3 % too fast, or 8 % too slick.
+    Shoot typed(0, nullptr, Shoot::Storage::Scratch);
+    QList<double> slick;
+    for (double coefficient : coefficients)
+        slick << coefficient * 1.08;
+    makeKnownLoad(typed, velMins, fitVelocity ? coefficients : slick);
+    if (fitVelocity)
+        typed.setMuzzleVelocity(2730);
+    Truing::Input input;
+    input.range = range;
+    input.rangeUnit = rangeUnit;
+    input.dropUnit = dropUnit;
+    input.drop = qIsNaN(observed) ? Truing::dropInUnit(drop, dropUnit, rangeM) : observed;
+    input.fit = fitVelocity ? Truing::Fit::MuzzleVelocity : Truing::Fit::Coefficient;
+    const Truing::Result result = Truing::fit(typed, input);
+    QCOMPARE(result.found, qIsNaN(observed));
+    if (!result.found)
+        return;
+
+    QVERIFY2(qAbs(result.dropM - drop) < 1e-3, qPrintable(QString::number(result.dropM - drop)));
+    Truing::apply(result, typed);
+    if (fitVelocity) {
+        QCOMPARE(typed.muzzleVelocity(), 2650);
+        QVERIFY(qAbs(result.changePercent - (2650.0 / 2730.0 - 1.0) * 100.0) < 1e-9);
+        QCOMPARE(Truing::fittedText(result, typed), QString("Muzzle velocity = 2650 f/s"));
+    } else {
+        QCOMPARE(typed.velMinList(), velMins);
+        for (int band = 0; band < coefficients.size(); ++band)
+            QVERIFY2(qAbs(typed.BCList().at(band) - coefficients.at(band)) < 0.001,
+                qPrintable(QString::number(typed.BCList().at(band))));
+        QVERIFY(qAbs(result.changePercent - (1.0 / 1.08 - 1.0) * 100.0) < 0.2);
+    }
+}
+
+void TestTools::truingDialogAppliesTheFit()
+{
+    ParameterFile::restoreLoads();
+    Shoot* first = ShootContainer::instance()->GetShoot(0);
+    const double drop = Truing::computedDrop(*first, 500.0);
+    const int own = first->muzzleVelocity();
+    first->setMuzzleVelocity(own + 40);
+
+    TruingDialog dialog;
+    dialog.findChild<QComboBox*>("comboBox_rangeUnit")->setCurrentIndex(0);
+    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_range")->setValue(500);
+    dialog.findChild<QComboBox*>("comboBox_dropUnit")->setCurrentIndex(Truing::Centimetres);
+    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_drop")->setValue(drop * 100.0);
+    QPushButton* apply = dialog.findChild<QPushButton*>("pushButton_apply");
+    dialog.findChild<QPushButton*>("pushButton_compute")->click();
+    QVERIFY(apply->isEnabled());
+    QVERIFY(labelText(dialog, "label_drop").startsWith("Computed drop = "));
+    apply->click();
+    QCOMPARE(first->muzzleVelocity(), own);
+    QCOMPARE(QSettings().value("shoot/0/muzzleVelocity").toInt(), own);
+
+    // A drop no velocity gives: said, and nothing to apply.
+    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_drop")->setValue(-5000);
+    dialog.findChild<QPushButton*>("pushButton_compute")->click();
+    QVERIFY(!apply->isEnabled());
+    QCOMPARE(warnings, QStringList({"Warning|Unable to find a valid solution"}));
 }
 
 QTEST_MAIN(TestTools)

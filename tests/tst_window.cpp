@@ -10,8 +10,10 @@
 #include "results/graphcontainer.h"
 #include "results/infopanel.h"
 #include "results/rangecard.h"
+#include "results/resultsstate.h"
 #include "settings/parameterfile.h"
 #include "settings/settings.h"
+#include "tools/truingdialog.h"
 #include "windowtesting.h"
 
 #include <QAbstractSpinBox>
@@ -19,6 +21,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QProcess>
@@ -65,6 +68,7 @@ private slots:
     void awkwardFileComesBackAsRead_data();
     void awkwardFileComesBackAsRead();
     void awkwardFileCardEqualsTheCli();
+    void staleResultsStabilityAndTruingMenu();
 
 private:
     QString writeAwkwardFile();
@@ -495,6 +499,46 @@ void TestWindow::awkwardFileCardEqualsTheCli()
         QCOMPARE(rows, lines.mid(header + 1, rows.size()));
         QVERIFY(!lines.value(header + 1 + rows.size()).contains(','));
     }
+void TestWindow::staleResultsStabilityAndTruingMenu()
+{
+    if (restarted)
+        QSKIP("the restarted copy only checks the restored state");
+    auto* compute = widget<QPushButton>("pushButton_compute");
+    QwtPlot* plot = window->findChild<GraphContainer*>()->plotWidget();
+    auto* twist = widget<QDoubleSpinBox>("doubleSpinBox_twist");
+    const double ownTwist = twist->value();
+    QTest::mouseClick(compute, Qt::LeftButton);
+    QVERIFY(!compute->property("outOfDate").toBool());
+    QCOMPARE(plot->title().text(), QString());
+    bool isNumber = false;
+    QVERIFY(panelText(0, "label_SGvalue").section(' ', 0, 0).toDouble(&isNumber) > 0.0 && isNumber);
+
+    // A slow twist, typed and not computed: the results say they are out of date, and so does
+    // an export of them.
+    twist->setValue(40);
+    QVERIFY(compute->property("outOfDate").toBool());
+    // (in the language an earlier test left)
+    const QString outOfDate = ResultsState::outOfDateText();
+    QCOMPARE(plot->title().text(), outOfDate);
+    auto* card = qobject_cast<RangeCard*>(widget<QTabWidget>("tabWidget_results")->widget(1));
+    QVERIFY(card->composeDocument(card->findChild<QTableWidget*>())->toPlainText().startsWith(outOfDate));
+    QVERIFY(card->composeDopeCard()->toPlainText().contains(outOfDate));
+    card->findChild<QPushButton*>("pushButton_copy")->click();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(outOfDate + '\n'));
+    QTest::mouseClick(compute, Qt::LeftButton);
+    QVERIFY(!compute->property("outOfDate").toBool());
+    QCOMPARE(plot->title().text(), QString());
+    QVERIFY2(panelText(0, "label_SGvalue").endsWith(" " + QCoreApplication::translate("InfoPanel", "(not stable)")),
+        qPrintable(panelText(0, "label_SGvalue")));
+    twist->setValue(ownTwist);
+
+    widget<QAction>("actionTruing")->trigger();
+    TruingDialog* truing = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<TruingDialog*>(top))
+            truing = dialog;
+    QVERIFY(truing && truing->isVisible());
+    truing->close();
 }
 
 QTEST_MAIN(TestWindow)

@@ -14,6 +14,8 @@
 // Values: empty numbers become NULL; integral numbers are stored as integers; velmax may hold
 // the text "max"; texts are stored as they are ('' when empty). The ID of a row is the number
 // of its bullet in the file (1, 2, ...), shared by the bands of one bullet.
+#include "database/bulletcsv.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -58,78 +60,15 @@ QString readUtf8(const QString& fileName)
     return text;
 }
 
-// A CSV record with the line it starts on.
-struct Record {
-    int line;
-    QStringList fields;
-};
+using Record = BulletCsv::Record;
 
-// RFC 4180: fields separated by commas, records by LF or CRLF; a quoted field may hold commas,
-// line breaks and doubled quotes. Blank lines are skipped.
 QVector<Record> parseCsv(const QString& text, const QString& fileName)
 {
     QVector<Record> records;
-    QStringList fields;
-    QString field;
-    bool quoted = false;     // inside a quoted field
-    bool afterQuote = false; // a quoted field just closed
-    bool fieldStarted = false;
-    int line = 1;
-    int recordLine = 1;
-
-    auto endRecord = [&]() {
-        fields << field;
-        const bool blank = fields.size() == 1 && fields.first().isEmpty() && !fieldStarted;
-        if (!blank)
-            records.append({recordLine, fields});
-        fields.clear();
-        field.clear();
-        afterQuote = false;
-        fieldStarted = false;
-    };
-
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == '"') {
-                if (i + 1 < text.size() && text.at(i + 1) == '"') {
-                    field += '"';
-                    ++i;
-                } else {
-                    quoted = false;
-                    afterQuote = true;
-                }
-            } else {
-                if (c == '\n')
-                    ++line;
-                field += c;
-            }
-            continue;
-        }
-        if (c == ',') {
-            fields << field;
-            field.clear();
-            afterQuote = false;
-            fieldStarted = true;
-        } else if (c == '\r' && i + 1 < text.size() && text.at(i + 1) == '\n') {
-            continue;
-        } else if (c == '\n') {
-            endRecord();
-            recordLine = ++line;
-        } else if (afterQuote) {
-            throw Failure{QStringLiteral("%1:%2: text after a closing quote").arg(fileName).arg(line)};
-        } else if (c == '"' && field.isEmpty()) {
-            quoted = true;
-            fieldStarted = true;
-        } else {
-            field += c;
-            fieldStarted = true;
-        }
-    }
-    if (quoted)
-        throw Failure{QStringLiteral("%1:%2: quoted field not closed").arg(fileName).arg(recordLine)};
-    if (fieldStarted || !field.isEmpty() || !fields.isEmpty())
-        endRecord();
+    int line = 0;
+    QString why;
+    if (!BulletCsv::parse(text, records, &line, &why))
+        throw Failure{QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(why)};
     return records;
 }
 

@@ -39,6 +39,57 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Apply to load</source>
+        <translation>Appliquer à la charge</translation>
+    </message>
+</context>
+<context>
+    <name>BulletCsv</name>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>not a number: &quot;%1&quot;</source>
+        <translation>pas un nombre : « %1 »</translation>
+    </message>
+    <message>
+        <source>out of range: %1</source>
+        <translation>hors limites : %1</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>texte après un guillemet fermant</translation>
+    </message>
+    <message>
+        <source>quoted field not closed</source>
+        <translation>champ entre guillemets non fermé</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file holds no header</source>
+        <translation>Le fichier n&apos;a pas d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Line 1: no column &quot;%1&quot; in the header</source>
+        <translation>Ligne 1 : pas de colonne « %1 » dans l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 fields, the header has %3</source>
+        <translation>Ligne %1 : %2 champs, l&apos;en-tête en a %3</translation>
+    </message>
+    <message>
+        <source>not a drag model (G1, G2, G5, G6, G7 or G8): &quot;%1&quot;</source>
+        <translation>pas une loi de traînée (G1, G2, G5, G6, G7 ou G8) : « %1 »</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation>Ligne %1, colonne %2 : %3</translation>
+    </message>
 </context>
 <context>
     <name>BulletDatabase</name>
@@ -128,6 +179,56 @@ la base personnelle</translation>
 %2</source>
         <translation>Le projectile n&apos;a pas pu être retiré de la base personnelle %1 :
 %2</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importer un CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importer un CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1:
+%2</source>
+        <translation>Rien n&apos;a été importé de %1 :
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) added from %1</source>
+        <translation>
+            <numerusform>%n ligne ajoutée depuis %1</numerusform>
+            <numerusform>%n lignes ajoutées depuis %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of %1 were refused:</source>
+        <translation>
+            <numerusform>%n ligne de %1 a été refusée :</numerusform>
+            <numerusform>%n lignes de %1 ont été refusées :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>The bullets could not be exported to %1:
+%2</source>
+        <translation>Les projectiles n&apos;ont pas pu être exportés vers %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exporté vers %1</translation>
     </message>
 </context>
 <context>
@@ -222,6 +323,57 @@ la base personnelle</translation>
     <message>
         <source>To FPS</source>
         <translation>À (fps)</translation>
+    </message>
+</context>
+<context>
+    <name>DopeCard</name>
+    <message>
+        <source>Zero %1 %2, muzzle velocity %3 %4, BC %5 (%6), sight height %7 %8</source>
+        <translation>Zéro %1 %2, vitesse initiale %3 %4, CB %5 (%6), hauteur de visée %7 %8</translation>
+    </message>
+    <message>
+        <source>Temperature %1 %2, pressure %3 hPa, wind %4 %5 at %6°</source>
+        <translation>Température %1 %2, pression %3 hPa, vent %4 %5 à %6°</translation>
+    </message>
+    <message>
+        <source>slope %1° %2</source>
+        <translation>pente %1° %2</translation>
+    </message>
+    <message>
+        <source>Date %1</source>
+        <translation>Date %1</translation>
+    </message>
+    <message>
+        <source>(not recomputed): the inputs changed after the last computation</source>
+        <translation>(non recalculé) : les données ont changé depuis le dernier calcul</translation>
+    </message>
+    <message>
+        <source>Dope card</source>
+        <translation>Fiche de tir</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Élévation</translation>
+    </message>
+    <message>
+        <source>Wind hold (%1) at %2°</source>
+        <translation>Correction de vent (%1) à %2°</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Énergie</translation>
+    </message>
+    <message>
+        <source>clicks</source>
+        <translation>clics</translation>
     </message>
 </context>
 <context>
@@ -328,6 +480,34 @@ la base personnelle</translation>
     <message>
         <source>This range cannot be computed for this load</source>
         <translation>Cette distance ne peut pas être calculée pour cette charge</translation>
+    </message>
+    <message>
+        <source>SG:</source>
+        <translation>SG :</translation>
+    </message>
+    <message>
+        <source>Gyroscopic stability factor</source>
+        <translation>Facteur de stabilité gyroscopique</translation>
+    </message>
+    <message>
+        <source>The stability cannot be computed: check the weight, calibre and length of the bullet and the twist</source>
+        <translation>La stabilité ne peut pas être calculée : vérifiez le poids, le calibre et la longueur de la balle et le pas de rayure</translation>
+    </message>
+    <message>
+        <source>(not stable)</source>
+        <translation>(instable)</translation>
+    </message>
+    <message>
+        <source>Below 1.0 the bullet is not stable: it will tumble</source>
+        <translation>En dessous de 1,0 la balle n&apos;est pas stable : elle basculera</translation>
+    </message>
+    <message>
+        <source>(marginal)</source>
+        <translation>(limite)</translation>
+    </message>
+    <message>
+        <source>Below 1.3 the stability is marginal: the bullet may not fly point first in cold, dense air</source>
+        <translation>En dessous de 1,3 la stabilité est limite : la balle peut ne pas voler pointe en avant dans un air froid et dense</translation>
     </message>
 </context>
 <context>
@@ -650,6 +830,14 @@ Sinon, la nouvelle langue sera appliquée au prochain lancement de Vanto.</trans
     <message>
         <source>No reader found for pdf format. Please install a pdf reader to display user manual</source>
         <translation>Aucun lecteur PDF trouvé. Veuillez installer un lecteur PDF pour afficher le manuel d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>Truing</source>
+        <translation>Ajustement au tir réel</translation>
+    </message>
+    <message>
+        <source>The inputs changed since the last computation: the results are out of date</source>
+        <translation>Les données ont changé depuis le dernier calcul : les résultats ne sont plus à jour</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1183,29 @@ base de projectiles</translation>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
     </message>
+    <message>
+        <source>Print Dope Card</source>
+        <translation>Imprimer la fiche de tir</translation>
+    </message>
+    <message>
+        <source>Dope Card As PDF</source>
+        <translation>Fiche de tir en PDF</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>The file could not be written: </source>
+        <translation>Le fichier n&apos;a pas pu être écrit : </translation>
+    </message>
+</context>
+<context>
+    <name>ResultsState</name>
+    <message>
+        <source>(not recomputed)</source>
+        <translation>(non recalculé)</translation>
+    </message>
 </context>
 <context>
     <name>Saver</name>
@@ -1068,6 +1279,72 @@ Vanto continue avec les valeurs que vous saisissez, mais elles seront perdues à
     <message>
         <source>Load</source>
         <translation>Charge</translation>
+    </message>
+</context>
+<context>
+    <name>Truing</name>
+    <message>
+        <source>Muzzle velocity = %1 %2</source>
+        <translation>Vitesse initiale = %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>TruingDialog</name>
+    <message>
+        <source>Truing</source>
+        <translation>Ajustement au tir réel</translation>
+    </message>
+    <message>
+        <source>How far below the point of aim the bullet hit, or the elevation dialled up that hit</source>
+        <translation>De combien l&apos;impact est sous le point visé, ou la hausse affichée qui a touché</translation>
+    </message>
+    <message>
+        <source>clicks</source>
+        <translation>clics</translation>
+    </message>
+    <message>
+        <source>Muzzle velocity</source>
+        <translation>Vitesse initiale</translation>
+    </message>
+    <message>
+        <source>Ballistic coefficient</source>
+        <translation>Coefficient balistique</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charge</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Observed drop</source>
+        <translation>Chute observée</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Apply to load</source>
+        <translation>Appliquer à la charge</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Computed drop = %1 %2</source>
+        <translation>Chute calculée = %1 %2</translation>
+    </message>
+    <message>
+        <source>Change = %1 %</source>
+        <translation>Écart = %1 %</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,57 @@
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>Apply to load</source>
+        <translation>Applica alla carica</translation>
+    </message>
+</context>
+<context>
+    <name>BulletCsv</name>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>not a number: &quot;%1&quot;</source>
+        <translation>non è un numero: «%1»</translation>
+    </message>
+    <message>
+        <source>out of range: %1</source>
+        <translation>fuori intervallo: %1</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>testo dopo virgolette di chiusura</translation>
+    </message>
+    <message>
+        <source>quoted field not closed</source>
+        <translation>campo tra virgolette non chiuso</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+    <message>
+        <source>The file holds no header</source>
+        <translation>Il file non ha intestazione</translation>
+    </message>
+    <message>
+        <source>Line 1: no column &quot;%1&quot; in the header</source>
+        <translation>Riga 1: nessuna colonna «%1» nell&apos;intestazione</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 fields, the header has %3</source>
+        <translation>Riga %1: %2 campi, l&apos;intestazione ne ha %3</translation>
+    </message>
+    <message>
+        <source>not a drag model (G1, G2, G5, G6, G7 or G8): &quot;%1&quot;</source>
+        <translation>non è un modello di resistenza (G1, G2, G5, G6, G7 o G8): «%1»</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation>Riga %1, colonna %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>BulletDatabase</name>
@@ -128,6 +179,56 @@ database personale</translation>
 %2</source>
         <translation>Non è stato possibile rimuovere la palla dal database personale %1:
 %2</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importa CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Esporta CSV...</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importa CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1:
+%2</source>
+        <translation>Nulla è stato importato da %1:
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) added from %1</source>
+        <translation>
+            <numerusform>%n riga aggiunta da %1</numerusform>
+            <numerusform>%n righe aggiunte da %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of %1 were refused:</source>
+        <translation>
+            <numerusform>%n riga di %1 è stata rifiutata:</numerusform>
+            <numerusform>%n righe di %1 sono state rifiutate:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Esporta CSV</translation>
+    </message>
+    <message>
+        <source>The bullets could not be exported to %1:
+%2</source>
+        <translation>Non è stato possibile esportare le palle in %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Esportato in %1</translation>
     </message>
 </context>
 <context>
@@ -222,6 +323,57 @@ database personale</translation>
     <message>
         <source>To FPS</source>
         <translation>A (fps)</translation>
+    </message>
+</context>
+<context>
+    <name>DopeCard</name>
+    <message>
+        <source>Zero %1 %2, muzzle velocity %3 %4, BC %5 (%6), sight height %7 %8</source>
+        <translation>Azzeramento %1 %2, velocità iniziale %3 %4, CB %5 (%6), altezza di mira %7 %8</translation>
+    </message>
+    <message>
+        <source>Temperature %1 %2, pressure %3 hPa, wind %4 %5 at %6°</source>
+        <translation>Temperatura %1 %2, pressione %3 hPa, vento %4 %5 a %6°</translation>
+    </message>
+    <message>
+        <source>slope %1° %2</source>
+        <translation>pendenza %1° %2</translation>
+    </message>
+    <message>
+        <source>Date %1</source>
+        <translation>Data %1</translation>
+    </message>
+    <message>
+        <source>(not recomputed): the inputs changed after the last computation</source>
+        <translation>(non ricalcolato): i dati sono cambiati dopo l&apos;ultimo calcolo</translation>
+    </message>
+    <message>
+        <source>Dope card</source>
+        <translation>Tabella di tiro</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Distanza</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevazione</translation>
+    </message>
+    <message>
+        <source>Wind hold (%1) at %2°</source>
+        <translation>Correzione vento (%1) a %2°</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energia</translation>
+    </message>
+    <message>
+        <source>clicks</source>
+        <translation>click</translation>
     </message>
 </context>
 <context>
@@ -328,6 +480,34 @@ database personale</translation>
     <message>
         <source>This range cannot be computed for this load</source>
         <translation>Questa distanza non può essere calcolata per questa carica</translation>
+    </message>
+    <message>
+        <source>SG:</source>
+        <translation>SG:</translation>
+    </message>
+    <message>
+        <source>Gyroscopic stability factor</source>
+        <translation>Fattore di stabilità giroscopica</translation>
+    </message>
+    <message>
+        <source>The stability cannot be computed: check the weight, calibre and length of the bullet and the twist</source>
+        <translation>La stabilità non può essere calcolata: controllare peso, calibro e lunghezza della palla e il passo di rigatura</translation>
+    </message>
+    <message>
+        <source>(not stable)</source>
+        <translation>(instabile)</translation>
+    </message>
+    <message>
+        <source>Below 1.0 the bullet is not stable: it will tumble</source>
+        <translation>Sotto 1,0 la palla non è stabile: si ribalterà</translation>
+    </message>
+    <message>
+        <source>(marginal)</source>
+        <translation>(al limite)</translation>
+    </message>
+    <message>
+        <source>Below 1.3 the stability is marginal: the bullet may not fly point first in cold, dense air</source>
+        <translation>Sotto 1,3 la stabilità è al limite: la palla può non volare di punta in aria fredda e densa</translation>
     </message>
 </context>
 <context>
@@ -650,6 +830,14 @@ Altrimenti la nuova lingua sarà applicata al prossimo avvio di Vanto.</translat
     <message>
         <source>No reader found for pdf format. Please install a pdf reader to display user manual</source>
         <translation>Nessun lettore PDF trovato. Installare un lettore PDF per visualizzare il manuale utente</translation>
+    </message>
+    <message>
+        <source>Truing</source>
+        <translation>Taratura sul tiro reale</translation>
+    </message>
+    <message>
+        <source>The inputs changed since the last computation: the results are out of date</source>
+        <translation>I dati sono cambiati dopo l&apos;ultimo calcolo: i risultati non sono aggiornati</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1183,29 @@ database delle palle</translation>
         <source>Save File</source>
         <translation>Salva file</translation>
     </message>
+    <message>
+        <source>Print Dope Card</source>
+        <translation>Stampa tabella di tiro</translation>
+    </message>
+    <message>
+        <source>Dope Card As PDF</source>
+        <translation>Tabella di tiro in PDF</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>The file could not be written: </source>
+        <translation>Impossibile scrivere il file: </translation>
+    </message>
+</context>
+<context>
+    <name>ResultsState</name>
+    <message>
+        <source>(not recomputed)</source>
+        <translation>(non ricalcolato)</translation>
+    </message>
 </context>
 <context>
     <name>Saver</name>
@@ -1068,6 +1279,72 @@ Vanto continua con i valori inseriti, ma andranno persi alla chiusura.</translat
     <message>
         <source>Load</source>
         <translation>Carica</translation>
+    </message>
+</context>
+<context>
+    <name>Truing</name>
+    <message>
+        <source>Muzzle velocity = %1 %2</source>
+        <translation>Velocità iniziale = %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>TruingDialog</name>
+    <message>
+        <source>Truing</source>
+        <translation>Taratura sul tiro reale</translation>
+    </message>
+    <message>
+        <source>How far below the point of aim the bullet hit, or the elevation dialled up that hit</source>
+        <translation>Di quanto il colpo è sotto il punto mirato, o l&apos;elevazione impostata che ha colpito</translation>
+    </message>
+    <message>
+        <source>clicks</source>
+        <translation>click</translation>
+    </message>
+    <message>
+        <source>Muzzle velocity</source>
+        <translation>Velocità iniziale</translation>
+    </message>
+    <message>
+        <source>Ballistic coefficient</source>
+        <translation>Coefficiente balistico</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Distanza</translation>
+    </message>
+    <message>
+        <source>Observed drop</source>
+        <translation>Caduta osservata</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>Compute</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <source>Apply to load</source>
+        <translation>Applica alla carica</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Computed drop = %1 %2</source>
+        <translation>Caduta calcolata = %1 %2</translation>
+    </message>
+    <message>
+        <source>Change = %1 %</source>
+        <translation>Variazione = %1 %</translation>
     </message>
 </context>
 <context>
