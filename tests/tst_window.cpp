@@ -499,6 +499,8 @@ void TestWindow::awkwardFileCardEqualsTheCli()
         QCOMPARE(rows, lines.mid(header + 1, rows.size()));
         QVERIFY(!lines.value(header + 1 + rows.size()).contains(','));
     }
+}
+
 void TestWindow::staleResultsStabilityAndTruingMenu()
 {
     if (restarted)
