@@ -19,7 +19,9 @@ class CustoDBManager;
 // one coefficient for every velocity (one band from 0 ft/s upward) and ID 0; the table shows
 // the database's rows at once, sorted by manufacturer. A bullet that the database refuses to add
 // or remove (missing or read-only file) is reported in a warning. A file that does not read as
-// a database (damaged, truncated, not SQLite) is never written, and the window says so.
+// a database (damaged, truncated, not SQLite) is never written, and the window says so. A file
+// that another program holds locked is tried again when the window is shown and at every add or
+// remove.
 class CustoDBManager : public QWidget {
     Q_OBJECT
 
@@ -35,7 +37,13 @@ public slots:
     void DeleteRecord();
     void UpdateTable();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // A file that another program held locked is opened again, and the window says how it is.
+    void retryIfLocked();
+
     std::unique_ptr<Ui::CustoDBManager> ui;
     QLabel* problemLabel = nullptr; // owned by the window
     std::unique_ptr<BulletDatabase> database;

@@ -54,6 +54,10 @@
         <source>The database %1 cannot be read: %2</source>
         <translation>La base %1 ne peut pas être lue : %2</translation>
     </message>
+    <message>
+        <source>another program holds the file locked. Vanto tries again at your next action on it.</source>
+        <translation>un autre programme verrouille le fichier. Vanto réessaie à votre prochaine action sur celui-ci.</translation>
+    </message>
 </context>
 <context>
     <name>CustoDBManager</name>

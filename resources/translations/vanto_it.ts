@@ -54,6 +54,10 @@
         <source>The database %1 cannot be read: %2</source>
         <translation>Il database %1 non può essere letto: %2</translation>
     </message>
+    <message>
+        <source>another program holds the file locked. Vanto tries again at your next action on it.</source>
+        <translation>un altro programma tiene il file bloccato. Vanto riprova alla sua prossima azione su di esso.</translation>
+    </message>
 </context>
 <context>
     <name>CustoDBManager</name>
