@@ -18,6 +18,8 @@ InfoPanel::InfoPanel(int index, QWidget* parent)
     , container(ShootContainer::instance())
 {
     ui->setupUi(this);
+    // The title comes from a file or a database: text, never markup.
+    ui->label_loadName->setTextFormat(Qt::PlainText);
     ui->label_loadName->setText(tr("Load") + " " + QString::number(index + 1));
     QPalette colours = palette();
     colours.setBrush(QPalette::All, QPalette::WindowText, QBrush(LoadColors::color(index)));

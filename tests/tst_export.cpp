@@ -221,14 +221,19 @@ void TestExport::copyOfACardWithoutRows()
 void TestExport::pdfIsWrittenUnderTheNameGiven_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("no extension") << "card";
-    QTest::newRow("pdf extension") << "card.pdf";
-    QTest::newRow("other extension") << "card.txt";
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << "card"
+                                  << "card.pdf";
+    QTest::newRow("pdf extension") << "card.pdf"
+                                   << "card.pdf";
+    QTest::newRow("other extension") << "card.txt"
+                                     << "card.txt";
 }
 
 void TestExport::pdfIsWrittenUnderTheNameGiven()
 {
     QFETCH(QString, name);
+    QFETCH(QString, written);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     computeThreeRows();
@@ -250,8 +255,8 @@ void TestExport::pdfIsWrittenUnderTheNameGiven()
     card.findChild<QPushButton*>("pushButton_exportPdf")->click();
 
     QCOMPARE(asked, 1);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name}); // nothing else, no ".pdf" added
-    QFile pdf(dir.filePath(name));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{written}); // nothing else
+    QFile pdf(dir.filePath(written));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QCOMPARE(pdf.read(4), QByteArray("%PDF"));
     QVERIFY2(pdf.size() > 1000, qPrintable(QString::number(pdf.size())));

@@ -715,6 +715,29 @@ base de projectiles</translation>
     </message>
 </context>
 <context>
+    <name>PdfExport</name>
+    <message>
+        <source>This is a folder.</source>
+        <translation>C&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be written: %1</source>
+        <translation>Impossible d&apos;écrire dans le dossier : %1</translation>
+    </message>
+    <message>
+        <source>The printing system reported an error.</source>
+        <translation>Le système d&apos;impression a signalé une erreur.</translation>
+    </message>
+    <message>
+        <source>The file could not be written whole: the disk may be full.</source>
+        <translation>Le fichier n&apos;a pas pu être écrit en entier : le disque est peut-être plein.</translation>
+    </message>
+    <message>
+        <source>The file could not be put in place: %1</source>
+        <translation>Le fichier n&apos;a pas pu être mis en place : %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
@@ -763,6 +786,10 @@ base de projectiles</translation>
     <message>
         <source>Unable to find a valid solution</source>
         <translation>Impossible de trouver une solution valable</translation>
+    </message>
+    <message>
+        <source>Ballistic coefficient negative for load : </source>
+        <translation>Coefficient balistique négatif pour la charge : </translation>
     </message>
 </context>
 <context>
@@ -983,6 +1010,16 @@ base de projectiles</translation>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>The range card could not be saved to %1:
+%2</source>
+        <translation>La table de tir n&apos;a pas pu être enregistrée dans %1 :
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Saver</name>
@@ -1015,10 +1052,6 @@ base de projectiles</translation>
 %2</translation>
     </message>
     <message>
-        <source>No temporary folder could be created.</source>
-        <translation>Impossible de créer un dossier temporaire.</translation>
-    </message>
-    <message>
         <source>The parameters could not be prepared.</source>
         <translation>Les paramètres n&apos;ont pas pu être préparés.</translation>
     </message>
@@ -1029,6 +1062,18 @@ base de projectiles</translation>
     <message>
         <source>This is a folder or a device, not a file.</source>
         <translation>Il s&apos;agit d&apos;un dossier ou d&apos;un périphérique, pas d&apos;un fichier.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written; it may be full.</source>
+        <translation>Impossible d&apos;écrire dans le dossier temporaire %1 ; il est peut-être plein.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a parameter file.</source>
+        <translation>Le fichier est trop grand pour être un fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>The file could not be read whole.</source>
+        <translation>Le fichier n&apos;a pas pu être lu en entier.</translation>
     </message>
 </context>
 <context>

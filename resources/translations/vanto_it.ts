@@ -715,6 +715,29 @@ database delle palle</translation>
     </message>
 </context>
 <context>
+    <name>PdfExport</name>
+    <message>
+        <source>This is a folder.</source>
+        <translation>Questa è una cartella.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be written: %1</source>
+        <translation>Impossibile scrivere nella cartella: %1</translation>
+    </message>
+    <message>
+        <source>The printing system reported an error.</source>
+        <translation>Il sistema di stampa ha segnalato un errore.</translation>
+    </message>
+    <message>
+        <source>The file could not be written whole: the disk may be full.</source>
+        <translation>Il file non è stato scritto per intero: il disco potrebbe essere pieno.</translation>
+    </message>
+    <message>
+        <source>The file could not be put in place: %1</source>
+        <translation>Il file non è stato messo al suo posto: %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
@@ -763,6 +786,10 @@ database delle palle</translation>
     <message>
         <source>Unable to find a valid solution</source>
         <translation>Impossibile trovare una soluzione valida</translation>
+    </message>
+    <message>
+        <source>Ballistic coefficient negative for load : </source>
+        <translation>Coefficiente balistico negativo per il carico : </translation>
     </message>
 </context>
 <context>
@@ -983,6 +1010,16 @@ database delle palle</translation>
         <source>Save File</source>
         <translation>Salva file</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>The range card could not be saved to %1:
+%2</source>
+        <translation>La tabella di tiro non è stata salvata in %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Saver</name>
@@ -1015,10 +1052,6 @@ database delle palle</translation>
 %2</translation>
     </message>
     <message>
-        <source>No temporary folder could be created.</source>
-        <translation>Impossibile creare una cartella temporanea.</translation>
-    </message>
-    <message>
         <source>The parameters could not be prepared.</source>
         <translation>Non è stato possibile preparare i parametri.</translation>
     </message>
@@ -1029,6 +1062,18 @@ database delle palle</translation>
     <message>
         <source>This is a folder or a device, not a file.</source>
         <translation>Si tratta di una cartella o di un dispositivo, non di un file.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written; it may be full.</source>
+        <translation>Impossibile scrivere nella cartella temporanea %1; potrebbe essere piena.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a parameter file.</source>
+        <translation>Il file è troppo grande per essere un file di parametri.</translation>
+    </message>
+    <message>
+        <source>The file could not be read whole.</source>
+        <translation>Il file non è stato letto per intero.</translation>
     </message>
 </context>
 <context>
