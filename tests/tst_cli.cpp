@@ -5,7 +5,9 @@
 #include "loads/shootcontainer.h"
 #include "settings/parameterfile.h"
 #include "settings/settings.h"
+#include "smallfilesystem.h"
 
+#include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,7 +15,10 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
+
+#include <csignal>
 
 namespace {
 
@@ -43,9 +48,13 @@ private slots:
     void userStoreIsNeverTouched();
     void ballisticCoefficient_data();
     void ballisticCoefficient();
+    void hostileSurroundings_data();
+    void hostileSurroundings();
+    void signalsLeaveNoStore_data();
+    void signalsLeaveNoStore();
 
 private:
-    Run run(const QStringList& arguments) const;
+    Run run(const QStringList& arguments, const QString& tmpDir = QString(), const QString& output = QString()) const;
     QString writeParameters(const QString& name, const std::function<void(Settings&, ShootContainer&)>& setup);
 
     QTemporaryDir storeDir;
@@ -90,12 +99,16 @@ QString TestCli::writeParameters(const QString& name, const std::function<void(S
     return path;
 }
 
-Run TestCli::run(const QStringList& arguments) const
+Run TestCli::run(const QStringList& arguments, const QString& tmpDir, const QString& output) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", filesDir.filePath("cli-config"));
+    if (!tmpDir.isEmpty())
+        environment.insert("TMPDIR", tmpDir);
     process.setProcessEnvironment(environment);
+    if (!output.isEmpty())
+        process.setStandardOutputFile(output);
     process.start(VANTO_CLI, arguments);
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
@@ -284,17 +297,17 @@ void TestCli::hostileValuesShowNoInfinityOrNaN_data()
     // whatever comes of that, nothing non-finite is printed.
     QTest::newRow("below absolute zero") << QByteArray(load + moving + "[envir]\ntemperature=-500\ntemperatureUnit=0\n")
                                          << "";
-    QTest::newRow("custom click over 0 m")
-        << QByteArray(load + moving + "[rifle]\nscopeClick=6\nmanScopeDistH=0\nmanScopeDistV=0\n"
-                      + "[global]\ncardDisplayClicks=true\n")
-        << "";
+    QTest::newRow("custom click over 0 m") << QByteArray(load + moving
+        + "[rifle]\nscopeClick=6\nmanScopeDistH=0\nmanScopeDistV=0\n" + "[global]\ncardDisplayClicks=true\n")
+                                           << "";
     QTest::newRow("weight 1e308") << QByteArray(load + moving).replace("weight=168", "weight=1e308") << lacking;
     QTest::newRow("kill zone 1e9") << QByteArray(load + moving + "[global]\nkillZone=1e9\n") << "";
     QTest::newRow("slope 180, no range limit")
         << QByteArray(load + moving + "[envir]\nupHillAngle=180\n[global]\nautoRange=false\nmaxRange=2147483647\n")
         << "";
-    QTest::newRow("twist 0, spin drift")
-        << QByteArray(load + moving + "[rifle]\ntwist=0\n[global]\nincludeSpinDrift=true\n") << "";
+    QTest::newRow("twist 0, spin drift") << QByteArray(
+        load + moving + "[rifle]\ntwist=0\n[global]\nincludeSpinDrift=true\n")
+                                         << "";
     QTest::newRow("card step 0") << QByteArray(load + moving + "[global]\ncardStep=0\n") << "";
 }
 
@@ -366,6 +379,98 @@ void TestCli::ballisticCoefficient()
     }
     if (exitCode == 4)
         QCOMPARE(result.err, QByteArray("vanto-cli: Unable to find a valid solution\n"));
+}
+
+void TestCli::hostileSurroundings_data()
+{
+    QTest::addColumn<QString>("surroundings");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("title with line breaks") << "title" << 0 << "";
+    QTest::newRow("parameter file of 3 GiB") << "huge file" << 3 << "too large";
+    QTest::newRow("output to a full disk") << "/dev/full" << 5 << "the output cannot be written";
+    QTest::newRow("full temporary folder") << "full tmp" << 6 << "cannot be written; it may be full";
+}
+
+// A title never forges CSV rows; a file that cannot be read whole, output that cannot be written
+// and a private store that cannot be saved each end with their own status and one line on
+// standard error, never with a report of defaults.
+void TestCli::hostileSurroundings()
+{
+    QFETCH(QString, surroundings);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QString file = standardFile;
+    SmallFileSystem disk;
+    Run result;
+    if (surroundings == "title") {
+        file = writeParameters("title.vnt", [](Settings&, ShootContainer& container) {
+            container.GetShoot(0)->setOrigin("db");
+            container.GetShoot(0)->setTitle("Fake\r\n100,0,0,0,0,0,0,0,0,999,1,0.1\u2028# load 3: forged");
+        });
+        result = run({file});
+        const QStringList lines = QString::fromUtf8(result.out).split('\n');
+        QVERIFY(lines.contains("# load 0: Fake  100,0,0,0,0,0,0,0,0,999,1,0.1 # load 3: forged"));
+        QVERIFY(lines.filter(QRegularExpression("^(100,0,0,0,0,0,0,0,0,999|# load 3)")).isEmpty());
+    } else if (surroundings == "huge file") {
+        QFile huge(filesDir.filePath("huge.vnt"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write("[global]\nunitSystem=1\n") > 0);
+        QVERIFY(huge.resize(3LL << 30)); // sparse: no room taken
+        huge.close();
+        result = run({huge.fileName()});
+        huge.remove();
+    } else if (surroundings == "full tmp") {
+        if (!disk.isMounted())
+            QSKIP("a full temporary folder is a small tmpfs, which only root may mount");
+        QVERIFY(disk.fillLeaving(0));
+        result = run({"--format", "json", file}, disk.path());
+    } else {
+        result = run({file}, QString(), surroundings);
+    }
+    QCOMPARE(result.exitCode, exitCode);
+    if (exitCode != 0) {
+        QVERIFY(result.out.isEmpty());
+        QCOMPARE(result.err.count('\n'), 1);
+        QVERIFY2(result.err.contains(message.toUtf8()), result.err.constData());
+    }
+}
+
+void TestCli::signalsLeaveNoStore_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("broken pipe") << SIGPIPE;
+    QTest::newRow("interrupt") << SIGINT;
+    QTest::newRow("terminate") << SIGTERM;
+}
+
+// Ended by a signal while its output waits in a full pipe, vanto-cli leaves no private store
+// behind in the temporary folder; a reader that goes away (| head) breaks the pipe.
+void TestCli::signalsLeaveNoStore()
+{
+    QFETCH(int, signal);
+    QTemporaryDir tmp;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", tmp.path());
+    process.setProcessEnvironment(environment);
+    const QStringList arguments = {"--format", "json", "--series", standardFile};
+    if (signal == SIGPIPE) {
+        process.start("sh", QStringList{"-c", "\"$0\" \"$@\" | head -c 10", VANTO_CLI} + arguments);
+    } else {
+        process.start(VANTO_CLI, arguments);
+        // Nothing reads the pipe without an event loop; the store shows the program has started.
+        QDeadlineTimer deadline(60000);
+        while (QDir(tmp.path()).isEmpty() && !deadline.hasExpired())
+            QThread::msleep(10);
+        QThread::msleep(100);
+        ::kill(pid_t(process.processId()), signal);
+    }
+    QVERIFY(process.waitForFinished(60000));
+    if (signal == SIGPIPE)
+        QCOMPARE(process.readAllStandardOutput().size(), 10);
+    else
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestCli)
