@@ -199,14 +199,20 @@ Settings::Settings(QObject* parent)
     if (file.open(QIODevice::ReadOnly))
         lastWholeStore = file.readAll();
     // The settings class would write the store on its own, unchecked, once the current event is
-    // handled; saveStore() writes and checks it instead.
+    // handled: for every handle on this store, saveStore() writes and checks it instead.
     if (QCoreApplication::instance())
         QCoreApplication::instance()->installEventFilter(this);
 }
 
 bool Settings::eventFilter(QObject* watched, QEvent* event)
 {
-    return event->type() == QEvent::UpdateRequest && qobject_cast<QSettings*>(watched);
+    if (event->type() != QEvent::UpdateRequest)
+        return false;
+    const auto* other = qobject_cast<QSettings*>(watched);
+    if (!other || other->fileName() != store->fileName())
+        return false;
+    scheduleSave();
+    return true;
 }
 
 Settings::~Settings() = default;

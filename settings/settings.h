@@ -61,7 +61,8 @@ public:
     // their keys to the same store.
     void scheduleSave();
 
-    // Keeps the settings class from writing the store on its own, unchecked.
+    // Keeps the settings class from writing the store on its own, unchecked: a handle on the
+    // same store that holds changes has them saved by saveStore() instead.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Whether text is whole as the settings class writes an INI file of keyCount keys, one line
