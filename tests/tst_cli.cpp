@@ -18,8 +18,6 @@
 #include <QThread>
 #include <QtTest>
 
-#include <csignal>
-
 namespace {
 
 struct Run {
@@ -48,13 +46,12 @@ private slots:
     void userStoreIsNeverTouched();
     void ballisticCoefficient_data();
     void ballisticCoefficient();
+    void titleLineBreaksForgeNoRows();
     void hostileSurroundings_data();
     void hostileSurroundings();
-    void signalsLeaveNoStore_data();
-    void signalsLeaveNoStore();
 
 private:
-    Run run(const QStringList& arguments, const QString& tmpDir = QString(), const QString& output = QString()) const;
+    Run run(const QStringList& arguments) const;
     QString writeParameters(const QString& name, const std::function<void(Settings&, ShootContainer&)>& setup);
 
     QTemporaryDir storeDir;
@@ -99,16 +96,12 @@ QString TestCli::writeParameters(const QString& name, const std::function<void(S
     return path;
 }
 
-Run TestCli::run(const QStringList& arguments, const QString& tmpDir, const QString& output) const
+Run TestCli::run(const QStringList& arguments) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", filesDir.filePath("cli-config"));
-    if (!tmpDir.isEmpty())
-        environment.insert("TMPDIR", tmpDir);
     process.setProcessEnvironment(environment);
-    if (!output.isEmpty())
-        process.setStandardOutputFile(output);
     process.start(VANTO_CLI, arguments);
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
@@ -381,96 +374,67 @@ void TestCli::ballisticCoefficient()
         QCOMPARE(result.err, QByteArray("vanto-cli: Unable to find a valid solution\n"));
 }
 
+void TestCli::titleLineBreaksForgeNoRows()
+{
+    const QString file = writeParameters("title.vnt", [](Settings&, ShootContainer& container) {
+        container.GetShoot(0)->setOrigin("db");
+        container.GetShoot(0)->setTitle("Fake\r\n100,0,0,0,0,0,0,0,0,999,1,0.1\u2028# load 3: forged");
+    });
+    const QStringList lines = QString::fromUtf8(run({file}).out).split('\n');
+    QVERIFY(lines.contains("# load 0: Fake  100,0,0,0,0,0,0,0,0,999,1,0.1 # load 3: forged"));
+    QVERIFY(lines.filter(QRegularExpression("^(100,0,0,0,0,0,0,0,0,999|# load 3)")).isEmpty());
+}
+
 void TestCli::hostileSurroundings_data()
 {
-    QTest::addColumn<QString>("surroundings");
+    QTest::addColumn<QString>("command"); // for sh, with $CLI, $FILE and $FILES set
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
-    QTest::newRow("title with line breaks") << "title" << 0 << "";
-    QTest::newRow("parameter file of 3 GiB") << "huge file" << 3 << "too large";
-    QTest::newRow("output to a full disk") << "/dev/full" << 5 << "the output cannot be written";
-    QTest::newRow("full temporary folder") << "full tmp" << 6 << "cannot be written; it may be full";
+    const QString cli = "\"$CLI\" --format json --series \"$FILE\"";
+    QTest::newRow("output to a full disk") << "\"$CLI\" \"$FILE\" > /dev/full" << 5 << "the output cannot be written";
+    QTest::newRow("parameter file of 3 GiB (sparse)")
+        << "truncate -s 3G \"$FILES/huge.vnt\" && \"$CLI\" \"$FILES/huge.vnt\"" << 3 << "too large";
+    QTest::newRow("full temporary folder") << "\"$CLI\" \"$FILE\"" << 6 << "cannot be written; it may be full";
+    // Signals while the output waits in a full pipe: the pipeline's status is its reader's.
+    QTest::newRow("broken pipe") << cli + " | head -c 10 > /dev/null" << 0 << "";
+    QTest::newRow("terminated") << "timeout -s TERM 0.5 " + cli + " | sleep 3" << 0 << "";
+    QTest::newRow("interrupted") << "timeout -s INT 0.5 " + cli + " | sleep 3" << 0 << "";
 }
 
-// A title never forges CSV rows; a file that cannot be read whole, output that cannot be written
-// and a private store that cannot be saved each end with their own status and one line on
-// standard error, never with a report of defaults.
+// Output that cannot be written, a file that cannot be read whole and a private store that
+// cannot be saved each end with their own status and one line on standard error, never with a
+// report of defaults; whatever ends the program, its temporary folder is left empty.
 void TestCli::hostileSurroundings()
 {
-    QFETCH(QString, surroundings);
+    QFETCH(QString, command);
     QFETCH(int, exitCode);
     QFETCH(QString, message);
-    QString file = standardFile;
-    SmallFileSystem disk;
-    Run result;
-    if (surroundings == "title") {
-        file = writeParameters("title.vnt", [](Settings&, ShootContainer& container) {
-            container.GetShoot(0)->setOrigin("db");
-            container.GetShoot(0)->setTitle("Fake\r\n100,0,0,0,0,0,0,0,0,999,1,0.1\u2028# load 3: forged");
-        });
-        result = run({file});
-        const QStringList lines = QString::fromUtf8(result.out).split('\n');
-        QVERIFY(lines.contains("# load 0: Fake  100,0,0,0,0,0,0,0,0,999,1,0.1 # load 3: forged"));
-        QVERIFY(lines.filter(QRegularExpression("^(100,0,0,0,0,0,0,0,0,999|# load 3)")).isEmpty());
-    } else if (surroundings == "huge file") {
-        QFile huge(filesDir.filePath("huge.vnt"));
-        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write("[global]\nunitSystem=1\n") > 0);
-        QVERIFY(huge.resize(3LL << 30)); // sparse: no room taken
-        huge.close();
-        result = run({huge.fileName()});
-        huge.remove();
-    } else if (surroundings == "full tmp") {
-        if (!disk.isMounted())
-            QSKIP("a full temporary folder is a small tmpfs, which only root may mount");
-        QVERIFY(disk.fillLeaving(0));
-        result = run({"--format", "json", file}, disk.path());
-    } else {
-        result = run({file}, QString(), surroundings);
-    }
-    QCOMPARE(result.exitCode, exitCode);
-    if (exitCode != 0) {
-        QVERIFY(result.out.isEmpty());
-        QCOMPARE(result.err.count('\n'), 1);
-        QVERIFY2(result.err.contains(message.toUtf8()), result.err.constData());
-    }
-}
-
-void TestCli::signalsLeaveNoStore_data()
-{
-    QTest::addColumn<int>("signal");
-    QTest::newRow("broken pipe") << SIGPIPE;
-    QTest::newRow("interrupt") << SIGINT;
-    QTest::newRow("terminate") << SIGTERM;
-}
-
-// Ended by a signal while its output waits in a full pipe, vanto-cli leaves no private store
-// behind in the temporary folder; a reader that goes away (| head) breaks the pipe.
-void TestCli::signalsLeaveNoStore()
-{
-    QFETCH(int, signal);
     QTemporaryDir tmp;
-    QProcess process;
+    SmallFileSystem disk;
+    const bool full = exitCode == 6;
+    if (full && !disk.isMounted())
+        QSKIP("a full temporary folder is a small tmpfs, which only root may mount");
+    QVERIFY(!full || disk.fillLeaving(0));
+    QProcess shell;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TMPDIR", tmp.path());
-    process.setProcessEnvironment(environment);
-    const QStringList arguments = {"--format", "json", "--series", standardFile};
-    if (signal == SIGPIPE) {
-        process.start("sh", QStringList{"-c", "\"$0\" \"$@\" | head -c 10", VANTO_CLI} + arguments);
-    } else {
-        process.start(VANTO_CLI, arguments);
-        // Nothing reads the pipe without an event loop; the store shows the program has started.
-        QDeadlineTimer deadline(60000);
-        while (QDir(tmp.path()).isEmpty() && !deadline.hasExpired())
-            QThread::msleep(10);
-        QThread::msleep(100);
-        ::kill(pid_t(process.processId()), signal);
+    environment.insert("TMPDIR", full ? disk.path() : tmp.path());
+    environment.insert("CLI", VANTO_CLI);
+    environment.insert("FILE", standardFile);
+    environment.insert("FILES", filesDir.path());
+    shell.setProcessEnvironment(environment);
+    shell.start("sh", {"-c", command});
+    QVERIFY(shell.waitForFinished(120000));
+    QFile::remove(filesDir.filePath("huge.vnt"));
+    QCOMPARE(shell.exitCode(), exitCode);
+    const QByteArray err = shell.readAllStandardError();
+    if (exitCode != 0) {
+        QVERIFY(shell.readAllStandardOutput().isEmpty());
+        QCOMPARE(err.count('\n'), 1);
+        QVERIFY2(err.startsWith("vanto-cli: ") && err.contains(message.toUtf8()), err.constData());
     }
-    QVERIFY(process.waitForFinished(60000));
-    if (signal == SIGPIPE)
-        QCOMPARE(process.readAllStandardOutput().size(), 10);
-    else
-        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
-    QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    const QStringList left
+        = QDir(environment.value("TMPDIR")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QCOMPARE(left, full ? QStringList{".filler"} : QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestCli)
