@@ -74,8 +74,8 @@ bool save(const QString& fileName, QString* errorText)
         for (const QString& key : store.allKeys())
             if (!excludedKeys.contains(key))
                 file.setValue(key, store.value(key));
-        file.sync();
         keyCount = int(file.allKeys().size());
+        file.sync();
         if (file.status() != QSettings::NoError)
             return fail(QCoreApplication::translate("Saver", "The parameters could not be prepared."));
     }

@@ -264,7 +264,8 @@ bool Settings::isWholeIniText(const QByteArray& text, int keyCount)
     for (const QByteArray& line : text.split('\n'))
         if (!line.isEmpty() && !line.startsWith('[') && !line.startsWith(';') && line.contains('='))
             ++keyLines;
-    return keyLines == keyCount;
+    // Another program's keys merged in by the settings class make more lines, never fewer.
+    return keyLines >= keyCount;
 }
 
 namespace {

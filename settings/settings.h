@@ -65,8 +65,8 @@ public:
     // same store that holds changes has them saved by saveStore() instead.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // Whether text is whole as the settings class writes an INI file of keyCount keys, one line
-    // each: a write cut short ends inside a line or lacks the last keys.
+    // Whether text is whole as the settings class writes an INI file of at least keyCount keys,
+    // one line each: a write cut short ends inside a line or lacks the last keys.
     static bool isWholeIniText(const QByteArray& text, int keyCount);
 
     bool isInitialized() const { return initialized; }
