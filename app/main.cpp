@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDebug>
 #include <QLocale>
-#include <QMessageBox>
 
 int main(int argc, char* argv[])
 {
@@ -27,9 +26,7 @@ int main(int argc, char* argv[])
     qDebug().noquote() << QCoreApplication::applicationDirPath();
 
     // What the core has to tell the user appears in a modal box over the active window.
-    Messages::setWarningSink([](const QString& title, const QString& text) {
-        QMessageBox::warning(QApplication::activeWindow(), title, text);
-    });
+    Messages::setWarningSink(MainWindow::showWarning);
 
     MainWindow window;
     window.showMaximized();

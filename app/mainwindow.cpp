@@ -24,6 +24,7 @@
 #include "ui_mainwindow.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
@@ -372,7 +373,22 @@ void MainWindow::SetMultiShootState(QString i_behavior, int i_masterIndex)
 
 void MainWindow::setShootTabTitle(int id, QString title)
 {
-    ui->toolBox_params->setItemText(ui->toolBox_params->count() + id - ShootContainer::loadCount, title);
+    // A title is text: an "&" shows as itself, not as the underline of a shortcut.
+    ui->toolBox_params->setItemText(
+        ui->toolBox_params->count() + id - ShootContainer::loadCount, title.replace('&', QStringLiteral("&&")));
+}
+
+std::unique_ptr<QMessageBox> MainWindow::warningBox(const QString& title, const QString& text)
+{
+    auto box = std::make_unique<QMessageBox>(
+        QMessageBox::Warning, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
+void MainWindow::showWarning(const QString& title, const QString& text)
+{
+    warningBox(title, text)->exec();
 }
 
 void MainWindow::populateCards()

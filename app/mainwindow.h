@@ -39,6 +39,8 @@ class MainWindow;
 // The few places where the window would block on the desktop (the restart question, the
 // restart itself, the document opener of the user manual) go through replaceable functions,
 // so that tests can answer them.
+class QMessageBox;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -60,6 +62,11 @@ public:
     // Quits and starts the program again. By default a detached copy of this executable
     // with the same arguments.
     void setRestarter(Restarter restarter);
+
+    // The box of a warning the program shows (Messages' sink in the program): modal, over the
+    // active window, its text plain text whatever it holds (titles and notes from files).
+    static std::unique_ptr<QMessageBox> warningBox(const QString& title, const QString& text);
+    static void showWarning(const QString& title, const QString& text);
 
     // The parameter-file handler behind "Save parameters" and "Load parameters".
     Saver* parameterFiles() const { return saver.get(); }

@@ -14,14 +14,23 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +39,8 @@ enum ExitCode {
     UsageError = 2,
     UnreadableFile = 3,
     NoSolution = 4,
+    UnwritableOutput = 5,
+    UnwritableStore = 6,
 };
 
 struct Options {
@@ -44,6 +55,79 @@ struct Options {
 void fail(const QString& message)
 {
     std::fprintf(stderr, "vanto-cli: %s\n", qUtf8Printable(message));
+}
+
+// Writes text to standard output and makes sure it left: output that cannot be written (a full
+// disk, a closed pipe) is its own exit status, never a success.
+int flushed()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return Success;
+    const int error = errno != 0 ? errno : EIO;
+    fail(QString("the output cannot be written: %1").arg(QString::fromLocal8Bit(std::strerror(error))));
+    return UnwritableOutput;
+}
+
+int printed(const QString& text)
+{
+    errno = 0;
+    std::fputs(text.toUtf8().constData(), stdout);
+    return flushed();
+}
+
+// The private store's folder, removed when a signal ends the program. Only what may run in a
+// signal handler is used: raw system calls on a path prepared beforehand.
+char storePath[4096];
+
+void removeTree(int parent, const char* name, int depth)
+{
+    const int folder = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folder >= 0) {
+        alignas(8) char entries[4096];
+        long size;
+        while ((size = syscall(SYS_getdents64, folder, entries, sizeof entries)) > 0) {
+            for (long offset = 0; offset < size;) {
+                const auto* entry = reinterpret_cast<const struct dirent64*>(entries + offset);
+                offset += entry->d_reclen;
+                const char* child = entry->d_name;
+                if (std::strcmp(child, ".") == 0 || std::strcmp(child, "..") == 0)
+                    continue;
+                if (entry->d_type == DT_DIR && depth < 4)
+                    removeTree(folder, child, depth + 1);
+                else
+                    unlinkat(folder, child, 0);
+            }
+        }
+        close(folder);
+    }
+    unlinkat(parent, name, AT_REMOVEDIR);
+}
+
+extern "C" void removeStoreAndDie(int signal)
+{
+    removeTree(AT_FDCWD, storePath, 0);
+    std::signal(signal, SIG_DFL);
+    raise(signal);
+}
+
+void removeStoreOnSignals(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (name.size() >= int(sizeof storePath))
+        return;
+    std::memcpy(storePath, name.constData(), size_t(name.size()) + 1);
+    for (int signal : {SIGPIPE, SIGINT, SIGTERM, SIGHUP})
+        std::signal(signal, removeStoreAndDie);
+}
+
+// Text in a CSV comment: a line break in a title would start a row of its own.
+QString csvText(QString text)
+{
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
+            || c.category() == QChar::Separator_Paragraph)
+            c = ' ';
+    return text;
 }
 
 QString csvNumber(double value)
@@ -130,7 +214,7 @@ QString csvReport(const QList<LoadReport>& reports, const QList<CardLayout::Colu
     QTextStream stream(&out);
     for (const LoadReport& report : reports) {
         const Shoot& load = *report.load;
-        stream << "# load " << report.index << ": " << load.title() << "\n";
+        stream << "# load " << report.index << ": " << csvText(load.title()) << "\n";
         stream << "# shoot angle (deg): " << csvNumber(load.shootAngle()) << "\n";
         stream << "# zero range: " << load.zeroRange() << (load.zeroRangeUnit() == 0 ? " m" : " yd") << "\n";
         QStringList blank;
@@ -223,7 +307,8 @@ bool parseOptions(const QStringList& arguments, Options& options, bool& helpShow
         "range, point-blank ranges and range card.\n"
         "The file is read into a private settings store: your own settings are never touched.\n"
         "A value that cannot be computed is left empty in CSV and is null in JSON, with a warning.\n"
-        "Exit status: 0 success, 2 usage error, 3 file that cannot be read.\n"
+        "Exit status: 0 success, 2 usage error, 3 file that cannot be read, 5 output that cannot be written, 6 "
+        "private settings store that cannot be written (a full temporary folder).\n"
         "\"vanto-cli bc --help\" describes the ballistic-coefficient calculation, \"vanto-cli true --help\" the "
         "truing of a load to an observed drop.");
     parser.addHelpOption();
@@ -319,7 +404,8 @@ bool parseBcOptions(const QStringList& arguments, BcOptions& options, bool& help
         "vanto-cli bc: the ballistic coefficient of a bullet from its velocity at two ranges, and its muzzle "
         "velocity, under the conditions of a parameter file (or those of a fresh installation).\n"
         "Prints \"BC = ...\" and \"Muzzle velocity = ...\" on two lines.\n"
-        "Exit status: 0 success, 2 usage error, 3 parameter file that cannot be read, 4 no solution.");
+        "Exit status: 0 success, 2 usage error, 3 parameter file that cannot be read, 4 no solution, 5 output "
+        "that cannot be written, 6 private settings store that cannot be written.");
     parser.addHelpOption();
     parser.addOption({"near-range", "Range of the near reading.", "R"});
     parser.addOption({"near-velocity", "Velocity at the near range.", "V"});
@@ -361,6 +447,18 @@ bool parseBcOptions(const QStringList& arguments, BcOptions& options, bool& help
     return true;
 }
 
+// The values read are computed from the private store: one that could not be written whole (a
+// full temporary folder) would give the defaults instead of the file's values.
+bool privateStoreSaved()
+{
+    const auto previous = Messages::setWarningSink([](const QString&, const QString&) {});
+    const bool saved = Settings::instance()->saveStore();
+    Messages::setWarningSink(previous);
+    if (!saved)
+        fail("the private settings store cannot be written: " + ParameterFile::temporaryFolderProblem());
+    return saved;
+}
+
 int runBc(const QStringList& arguments)
 {
     BcOptions options;
@@ -368,24 +466,25 @@ int runBc(const QStringList& arguments)
     if (!parseBcOptions(arguments, options, helpShown))
         return UsageError;
     if (helpShown)
-        return Success;
+        return flushed();
     QString why;
     if (!options.parameters.isEmpty()) {
         if (!ParameterFile::load(options.parameters, &why)) {
             fail("cannot read " + options.parameters + ": " + why);
-            return UnreadableFile;
+            return why == ParameterFile::temporaryFolderProblem() ? UnwritableStore : UnreadableFile;
         }
     } else {
         Settings::instance()->initialize();
     }
+    if (!privateStoreSaved())
+        return UnwritableStore;
     const BcFinder::Result result = BcFinder::find(options.input);
     if (!result.found) {
         fail("Unable to find a valid solution");
         return NoSolution;
     }
-    std::printf("%s\n%s\n", qUtf8Printable(BcFinder::coefficientText(result, options.modelText)),
-        qUtf8Printable(BcFinder::muzzleVelocityText(result, options.input.velocityUnit, options.velocityUnitText)));
-    return std::fflush(stdout) == 0 ? Success : UnreadableFile;
+    return printed(BcFinder::coefficientText(result, options.modelText) + "\n"
+        + BcFinder::muzzleVelocityText(result, options.input.velocityUnit, options.velocityUnitText) + "\n");
 }
 
 struct TrueOptions {
@@ -404,7 +503,8 @@ bool parseTrueOptions(const QStringList& arguments, TrueOptions& options, bool& 
         "The drop is below the point of aim (cm or in), or the come-up that hit (moa, mil or click, elevation "
         "dialled up).\n"
         "Prints the fitted value, the computed drop with it and the change in percent, on three lines.\n"
-        "Exit status: 0 success, 2 usage error, 3 parameter file that cannot be read, 4 no solution.");
+        "Exit status: 0 success, 2 usage error, 3 parameter file that cannot be read, 4 no solution, 5 output that "
+        "cannot be written, 6 private settings store that cannot be written.");
     parser.addHelpOption();
     parser.addOption({"load", "The load to true (0 to 3). Default 0.", "N"});
     parser.addOption({"range", "Range of the observed drop.", "R"});
@@ -469,12 +569,14 @@ int runTrue(const QStringList& arguments)
     if (!parseTrueOptions(arguments, options, helpShown))
         return UsageError;
     if (helpShown)
-        return Success;
+        return flushed();
     QString why;
     if (!ParameterFile::load(options.file, &why)) {
         fail("cannot read " + options.file + ": " + why);
-        return UnreadableFile;
+        return why == ParameterFile::temporaryFolderProblem() ? UnwritableStore : UnreadableFile;
     }
+    if (!privateStoreSaved())
+        return UnwritableStore;
     const Shoot& load = *ShootContainer::instance()->GetShoot(options.load);
     const Truing::Result result = Truing::fit(load, options.input);
     if (!result.found) {
@@ -484,9 +586,11 @@ int runTrue(const QStringList& arguments)
     static const QStringList dropUnitTexts = {"cm", "in", "MOA", "mil", "clicks"};
     const double rangeM = Truing::rangeMetres(options.input.range, options.input.rangeUnit);
     const double drop = Truing::dropInUnit(result.dropM, options.input.dropUnit, rangeM);
-    std::printf("%s\nDrop = %.2f %s\nChange = %+.2f %%\n", qUtf8Printable(Truing::fittedText(result, load)), drop,
-        qUtf8Printable(dropUnitTexts.at(options.input.dropUnit)), result.changePercent);
-    return std::fflush(stdout) == 0 ? Success : UnreadableFile;
+    return printed(QString("%1\nDrop = %2 %3\nChange = %4 %\n")
+                       .arg(Truing::fittedText(result, load))
+                       .arg(drop, 0, 'f', 2)
+                       .arg(dropUnitTexts.at(options.input.dropUnit))
+                       .arg(QString::asprintf("%+.2f", result.changePercent)));
 }
 
 } // namespace
@@ -504,9 +608,10 @@ int main(int argc, char* argv[])
     // A private store, in place before anything opens the settings.
     QTemporaryDir storeDir;
     if (!storeDir.isValid()) {
-        fail("no temporary folder for the settings store");
-        return UnreadableFile;
+        fail("no temporary folder for the settings store in " + QDir::tempPath());
+        return UnwritableStore;
     }
+    removeStoreOnSignals(storeDir.path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, storeDir.path());
 
@@ -521,7 +626,7 @@ int main(int argc, char* argv[])
     if (!parseOptions(arguments, options, helpShown))
         return UsageError;
     if (helpShown)
-        return Success;
+        return flushed();
 
     QStringList warnings;
     Messages::setWarningSink([&warnings](const QString&, const QString& text) {
@@ -532,8 +637,10 @@ int main(int argc, char* argv[])
     QString why;
     if (!ParameterFile::load(options.file, &why)) {
         fail("cannot read " + options.file + ": " + why);
-        return UnreadableFile;
+        return why == ParameterFile::temporaryFolderProblem() ? UnwritableStore : UnreadableFile;
     }
+    if (!privateStoreSaved())
+        return UnwritableStore;
 
     ShootContainer* container = ShootContainer::instance();
     if (options.behavior == "zero")
@@ -563,6 +670,5 @@ int main(int argc, char* argv[])
 
     const QString report
         = options.json ? jsonReport(reports, columns, warnings, options.series) : csvReport(reports, columns);
-    std::fputs(report.toUtf8().constData(), stdout);
-    return std::fflush(stdout) == 0 ? Success : UnreadableFile;
+    return printed(report);
 }

@@ -196,8 +196,10 @@ Shoot::~Shoot() = default;
 
 void Shoot::write(const char* field, const QVariant& value)
 {
-    if (store)
-        store->setValue(QString("shoot/%1/%2").arg(id_).arg(field), value);
+    if (!store)
+        return;
+    store->setValue(QString("shoot/%1/%2").arg(id_).arg(field), value);
+    settings->scheduleSave();
 }
 
 template <typename T, typename S>
@@ -625,8 +627,10 @@ QString Shoot::inputProblem() const
     // A coefficient of 0, a muzzle velocity of 0 or an air density that is not a positive
     // number would integrate into non-finite numbers.
     if (!hasUsableCoefficients())
-        return QCoreApplication::translate("QObject", "Ballistic coefficient missing or zero for load : ") + title_ + "\n"
-            + QCoreApplication::translate("QObject", "Please enter a ballistic coefficient above 0");
+        return (std::any_of(BCList_.begin(), BCList_.end(), [](double bc) { return bc < 0.0; })
+                       ? QCoreApplication::translate("QObject", "Ballistic coefficient negative for load : ")
+                       : QCoreApplication::translate("QObject", "Ballistic coefficient missing or zero for load : "))
+            + title_ + "\n" + QCoreApplication::translate("QObject", "Please enter a ballistic coefficient above 0");
     if (!(muzzleVelocityMs() > 0.0))
         return QCoreApplication::translate("QObject", "Muzzle velocity missing or zero for load : ") + title_ + "\n"
             + QCoreApplication::translate("QObject", "Please enter a muzzle velocity above 0");
@@ -642,9 +646,10 @@ QString Shoot::inputProblem() const
 
 QString Shoot::dragTooStrongText() const
 {
-    return QCoreApplication::translate("QObject", "Ballistic coefficient too small for the velocity of load : ") + title_
-        + "\n"
-        + QCoreApplication::translate("QObject", "Please check the ballistic coefficient and the muzzle velocity of this load");
+    return QCoreApplication::translate("QObject", "Ballistic coefficient too small for the velocity of load : ")
+        + title_ + "\n"
+        + QCoreApplication::translate(
+            "QObject", "Please check the ballistic coefficient and the muzzle velocity of this load");
 }
 
 double Shoot::fastestDragRate(const ForceModel& model) const

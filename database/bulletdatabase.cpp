@@ -15,6 +15,22 @@ QVariant textValue(const QString& text)
     return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
 }
 
+// A LIKE pattern that finds text anywhere, its wildcards taken literally (with ESCAPE '\').
+QString containing(QString text)
+{
+    text.replace('\\', QStringLiteral("\\\\")).replace('%', QStringLiteral("\\%")).replace('_', QStringLiteral("\\_"));
+    return '%' + text + '%';
+}
+
+// SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
+bool isLockError(const QSqlError& error)
+{
+    return error.nativeErrorCode() == QLatin1String("5") || error.nativeErrorCode() == QLatin1String("6");
+}
+
+// How long a statement waits for another program's lock before it gives up.
+const QString busyTimeout = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000");
+
 } // namespace
 
 bool BulletDatabase::Bullet::hasLength() const
@@ -59,18 +75,20 @@ bool BulletDatabase::open(int index)
 {
     db.close();
     readable = false;
+    locked = false;
     openError.clear();
     problem.clear();
     const QString file = relativeFileName(index);
     if (!file.isEmpty()) {
         path = directory + file;
+        openedIndex = index;
         if (index == Custom) {
             // Read-write, but a missing file is not created: SQLite's "mode=rw" URI parameter
             // leaves out the create flag, as QSQLITE_OPEN_READONLY does for the shipped files.
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;") + busyTimeout);
             db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
         } else {
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;") + busyTimeout);
             db.setDatabaseName(path);
         }
     }
@@ -82,19 +100,30 @@ bool BulletDatabase::open(int index)
         return false;
     }
     // SQLite opens any file; whether it is a database shows at the first statement.
-    if (!check(&openError)) {
-        problem = QCoreApplication::translate("BulletDatabase", "the file is damaged or is not a bullet database.");
+    if (!check(&openError, &locked)) {
+        problem = locked
+            ? QCoreApplication::translate(
+                "BulletDatabase", "another program holds the file locked. Vanto tries again at your next action on it.")
+            : QCoreApplication::translate("BulletDatabase", "the file is damaged or is not a bullet database.");
         return false;
     }
     readable = true;
     return true;
 }
 
-bool BulletDatabase::check(QString* why) const
+bool BulletDatabase::retryIfLocked()
+{
+    if (locked)
+        open(openedIndex);
+    return readable;
+}
+
+bool BulletDatabase::check(QString* why, bool* isLocked) const
 {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA quick_check"))) {
         *why = query.lastError().text();
+        *isLocked = isLockError(query.lastError());
         return false;
     }
     QStringList findings;
@@ -147,11 +176,11 @@ QSqlQuery BulletDatabase::bulletQuery(
     const QString weightText = weight.toUpper();
     QString sql = QStringLiteral("SELECT man, diam, weight, desc, len, catnum, model FROM bullet_single where 1=1 ");
     if (!manufacturer.isEmpty())
-        sql += QStringLiteral(" and man LIKE :man");
+        sql += QStringLiteral(" and man LIKE :man ESCAPE '\\'");
     if (!caliberText.isEmpty())
-        sql += QStringLiteral(" and diam LIKE :diam");
+        sql += QStringLiteral(" and diam LIKE :diam ESCAPE '\\'");
     if (!weightText.isEmpty())
-        sql += QStringLiteral(" and weight LIKE :weight");
+        sql += QStringLiteral(" and weight LIKE :weight ESCAPE '\\'");
 
     if (statement)
         *statement = sql;
@@ -160,11 +189,11 @@ QSqlQuery BulletDatabase::bulletQuery(
         return query;
     query.prepare(sql);
     if (!manufacturer.isEmpty())
-        query.bindValue(QStringLiteral(":man"), QString('%' + manufacturer + '%'));
+        query.bindValue(QStringLiteral(":man"), containing(manufacturer));
     if (!caliberText.isEmpty())
-        query.bindValue(QStringLiteral(":diam"), QString('%' + caliberText + '%'));
+        query.bindValue(QStringLiteral(":diam"), containing(caliberText));
     if (!weightText.isEmpty())
-        query.bindValue(QStringLiteral(":weight"), QString('%' + weightText + '%'));
+        query.bindValue(QStringLiteral(":weight"), containing(weightText));
     query.exec();
     return query;
 }
@@ -186,9 +215,10 @@ QSqlQuery BulletDatabase::identityQuery(const QString& columns, const Bullet& bu
 {
     // The weight is bound as the database gave it, so it compares exactly as stored (155.5 as
     // 155.5, 168 as 168); a text bound against the NUMERIC column would compare the same way.
+    // A text the database leaves NULL reads as an empty text, and finds its rows as one.
     const QString sql = QStringLiteral("SELECT ") + columns
-        + QStringLiteral(" FROM bullets where man = :man and desc = :desc and weight = :weight and model = :model"
-                         " ORDER BY rowid");
+        + QStringLiteral(" FROM bullets where ifnull(man, '') = :man and ifnull(desc, '') = :desc"
+                         " and weight IS :weight and ifnull(model, '') = :model ORDER BY rowid");
     if (statement)
         *statement = sql;
     QSqlQuery query(db);
@@ -222,8 +252,8 @@ BulletDatabase::Bands BulletDatabase::bands(const Bullet& bullet) const
 bool BulletDatabase::addCustomBullet(const CustomBullet& bullet)
 {
     // A file that does not read as a database is left exactly as it is: the bullets in it
-    // may still be recovered.
-    if (!readable) {
+    // may still be recovered. One that another program held locked may read now.
+    if (!readable && !retryIfLocked()) {
         queryError = problem;
         return false;
     }

@@ -92,6 +92,10 @@ public:
     QString problemText() const;
     // The last opening succeeded: the file may be read and, for the custom one, written.
     bool isReadable() const { return readable; }
+    // The last opening failed because another program holds the file locked: the file itself
+    // may be whole. retryIfLocked() then opens it again; true when it reads now.
+    bool isLocked() const { return locked; }
+    bool retryIfLocked();
     // The full name of the file opened last.
     QString fileName() const { return path; }
 
@@ -100,8 +104,8 @@ public:
 
     // The bullets of bullet_single (columns man, diam, weight, desc, len, catnum, model) whose
     // manufacturer, calibre and weight contain the given texts (LIKE, numbers on their text
-    // form); an empty text sets no condition. The calibre and weight texts are upper-cased
-    // first. The query is executed; its SQL text goes to statement when asked.
+    // form; "%" and "_" are the characters themselves); an empty text sets no condition. The calibre and weight texts
+    // are upper-cased first. The query is executed; its SQL text goes to statement when asked.
     QSqlQuery bulletQuery(
         const QString& manufacturer, const QString& caliber, const QString& weight, QString* statement = nullptr) const;
 
@@ -121,8 +125,9 @@ public:
     QString lastQueryErrorText() const { return queryError; }
 
 private:
-    // Runs SQLite's quick check and looks for the bullets table; false with the reason.
-    bool check(QString* why) const;
+    // Runs SQLite's quick check and looks for the bullets table; false with the reason, and
+    // isLocked is set when the file could not be read because another program locks it.
+    bool check(QString* why, bool* isLocked) const;
     QSqlQuery identityQuery(const QString& columns, const Bullet& bullet, QString* statement) const;
 
     QString name;
@@ -130,6 +135,8 @@ private:
     QSqlDatabase db;
     QString path;
     bool readable = false;
+    bool locked = false;
+    int openedIndex = -1;
     QString openError; // the driver's or the check's text
     QString problem;   // the reason shown to the user
     QString queryError;

@@ -62,13 +62,40 @@ CustoDBManager::CustoDBManager(const QString& programDirectory, QWidget* parent)
     problemLabel = new QLabel(database->problemText(), this);
     problemLabel->setObjectName(QStringLiteral("label_problem"));
     problemLabel->setWordWrap(true);
+    problemLabel->setTextFormat(Qt::PlainText);
     problemLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     problemLabel->setVisible(!database->isReadable());
     ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->tableView_custo), problemLabel);
     model->setTable(QStringLiteral("bullets"));
     model->select();
     model->setEditStrategy(QSqlTableModel::OnFieldChange);
+    UpdateTable();
+}
 
+CustoDBManager::~CustoDBManager() = default;
+
+void CustoDBManager::showEvent(QShowEvent* event)
+{
+    retryIfLocked();
+    QWidget::showEvent(event);
+}
+
+void CustoDBManager::retryIfLocked()
+{
+    if (!database->isLocked())
+        return;
+    database->retryIfLocked();
+    log->write(database->lastErrorText());
+    problemLabel->setText(database->problemText());
+    problemLabel->setVisible(!database->isReadable());
+    // The table's columns could not be read either.
+    model->setTable(QStringLiteral("bullets"));
+    model->select();
+    UpdateTable();
+}
+
+void CustoDBManager::UpdateTable()
+{
     const QList<QPair<int, QString>> headers = {
         {0, tr("ID")},
         {1, tr("Manufacturer")},
@@ -82,13 +109,7 @@ CustoDBManager::CustoDBManager(const QString& programDirectory, QWidget* parent)
     };
     for (const auto& header : headers)
         model->setHeaderData(header.first, Qt::Horizontal, header.second);
-    UpdateTable();
-}
 
-CustoDBManager::~CustoDBManager() = default;
-
-void CustoDBManager::UpdateTable()
-{
     QTableView* table = ui->tableView_custo;
     table->setModel(model.get());
     table->resizeColumnsToContents();
@@ -113,6 +134,7 @@ void CustoDBManager::AddRecord()
     bullet.weightGr = ui->spinBox_weight->value();
     bullet.catalogueNumber = ui->lineEdit_catnum->text();
     bullet.model = ui->comboBox_model->currentText();
+    retryIfLocked();
     if (!database->addCustomBullet(bullet)) {
         Messages::warning(tr("Warning"),
             tr("The bullet could not be added to the custom database %1:\n%2")
@@ -129,6 +151,7 @@ void CustoDBManager::DeleteRecord()
     if (!current.isValid())
         return;
     // A file that does not read as a database is never written: its bullets may be recovered.
+    retryIfLocked();
     QString why;
     if (!database->isReadable())
         why = database->problemText();

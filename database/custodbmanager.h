@@ -26,6 +26,9 @@ class CustoDBManager;
 // its checks in one transaction and lists the refused ones; an export writes the whole table
 // through a save file, so a failed write leaves the old file whole. The file dialogs go through
 // a replaceable function so that tests can answer them.
+// a database (damaged, truncated, not SQLite) is never written, and the window says so. A file
+// that another program holds locked is tried again when the window is shown and at every add or
+// remove.
 class CustoDBManager : public QWidget {
     Q_OBJECT
 
@@ -49,7 +52,13 @@ public slots:
     void DeleteRecord();
     void UpdateTable();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // A file that another program held locked is opened again, and the window says how it is.
+    void retryIfLocked();
+
     std::unique_ptr<Ui::CustoDBManager> ui;
     QLabel* problemLabel = nullptr; // owned by the window
     std::unique_ptr<BulletDatabase> database;

@@ -49,6 +49,7 @@ DBselector::DBselector(const QString& programDirectory, QWidget* parent)
     problemLabel = new QLabel(this);
     problemLabel->setObjectName(QStringLiteral("label_problem"));
     problemLabel->setWordWrap(true);
+    problemLabel->setTextFormat(Qt::PlainText);
     problemLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     problemLabel->hide();
     ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->tableView_bullets), problemLabel);
@@ -70,6 +71,9 @@ void DBselector::ProcessRequestBulletDB(int currentIndex)
 {
     qDebug().noquote() << "void DBselector::ProcessRequestBulletDB(int)" << currentIndex;
     targetIndex = currentIndex;
+    // A database that another program held locked is opened again.
+    if (database->isLocked())
+        openDB(ui->comboBox_db->currentIndex());
     show();
 }
 

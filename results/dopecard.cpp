@@ -1,13 +1,13 @@
 #include "results/dopecard.h"
 
 #include "ballistics/shoot.h"
+#include "results/pdfexport.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QPageLayout>
-#include <QPdfWriter>
-#include <QSaveFile>
+#include <QPrinter>
 #include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -26,7 +26,6 @@ constexpr double joulesToFootPounds = 0.737562149;
 constexpr double metresPerSecondPerMph = 0.44704;
 constexpr double headerPoints = 11;
 constexpr double textPoints = 8;
-constexpr int pdfResolution = 1200;
 
 double tenths(double value)
 {
@@ -255,24 +254,17 @@ void compose(QTextDocument* document, const Shoot& load, const Settings& setting
     }
 }
 
-bool writePdf(QTextDocument* document, const QString& fileName)
+bool writePdf(QTextDocument* document, const QString& fileName, QString* errorText)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(pdfResolution);
-        writer.setPageLayout(QPageLayout(
-            QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
-        writer.setTitle(document->metaInformation(QTextDocument::DocumentTitle));
-        document->print(&writer);
-    }
-    if (file.error() != QFileDevice::NoError || file.size() == 0) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return PdfExport::write(
+        fileName,
+        [document](QPrinter* printer) {
+            printer->setPageLayout(QPageLayout(
+                QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+            printer->setDocName(document->metaInformation(QTextDocument::DocumentTitle));
+            document->print(printer);
+        },
+        errorText);
 }
 
 } // namespace DopeCard

@@ -49,8 +49,8 @@ QString marked(double value, int decimals, const char* positive, const char* neg
 // warning when the results are older than the inputs) and the table.
 void compose(QTextDocument* document, const Shoot& load, const Settings& settings, bool outOfDate);
 
-// Prints document as a PDF file under fileName; false (and nothing left under that name) when
-// the file cannot be written.
-bool writePdf(QTextDocument* document, const QString& fileName);
+// Prints document as a PDF file under fileName, on A4 portrait, through PdfExport: false, with
+// the reason in errorText, when the file cannot be written (an older file is then left whole).
+bool writePdf(QTextDocument* document, const QString& fileName, QString* errorText = nullptr);
 
 } // namespace DopeCard

@@ -103,7 +103,8 @@ void GraphContainer::Prepare()
     const double band = metric ? settings->killZoneSI() * 100.0 : settings->killZoneSI() * 100.0 / 2.54;
     killZoneLow->setValue(0.0, -band / 2.0);
     killZoneHigh->setValue(0.0, band / 2.0);
-    QwtText label(tr("Killzone: ") + QString::number(settings->killZone(), 'f', 1) + " " + settings->killZoneUnitStr());
+    QwtText label(tr("Killzone: ") + QString::number(settings->killZone(), 'f', 1) + " " + settings->killZoneUnitStr(),
+        QwtText::PlainText);
     QFont font("Helvetica", 10);
     font.setWeight(75);
     label.setFont(font);

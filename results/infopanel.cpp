@@ -28,6 +28,8 @@ InfoPanel::InfoPanel(int index, QWidget* parent)
     stabilityValue->setWordWrap(true);
     ui->gridLayout->addWidget(stabilityLabel, ui->gridLayout->rowCount(), 0);
     ui->gridLayout->addWidget(stabilityValue, ui->gridLayout->rowCount() - 1, 1);
+    // The title comes from a file or a database: text, never markup.
+    ui->label_loadName->setTextFormat(Qt::PlainText);
     ui->label_loadName->setText(tr("Load") + " " + QString::number(index + 1));
     QPalette colours = palette();
     colours.setBrush(QPalette::All, QPalette::WindowText, QBrush(LoadColors::color(index)));

@@ -7,6 +7,7 @@
 #include "results/cardprinter.h"
 #include "results/dopecard.h"
 #include "results/resultsstate.h"
+#include "results/pdfexport.h"
 #include "settings/settings.h"
 #include "ui_rangecard.h"
 
@@ -139,14 +140,13 @@ void RangeCard::on_pushButton_print_clicked()
 void RangeCard::on_pushButton_exportPdf_clicked()
 {
     qDebug().noquote() << "void RangeCard::on_pushButton_exportPdf_clicked()";
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    const QString fileName = askSaveName(this, tr("Save File"), ".", "Pdf (*.pdf)");
+    QString fileName = askSaveName(this, tr("Save File"), ".", "Pdf (*.pdf)");
     if (fileName.isEmpty())
         return;
-    // The name as the user gave it: no suffix is added.
-    printer.setOutputFileName(fileName);
-    PrintTable(ui->tableWidget, &printer);
+    fileName = PdfExport::withSuffix(fileName);
+    QString why;
+    if (!PdfExport::write(fileName, composeDocument(ui->tableWidget).get(), &why))
+        Messages::warning(tr("Warning"), tr("The range card could not be saved to %1:\n%2").arg(fileName, why));
 }
 
 void RangeCard::PrintTable(QTableWidget* table, QPrinter* printer)
@@ -185,9 +185,11 @@ void RangeCard::printDopeCard()
 void RangeCard::exportDopeCardPdf()
 {
     qDebug().noquote() << "void RangeCard::exportDopeCardPdf()" << index;
-    const QString fileName = askSaveName(this, tr("Save File"), ".", "Pdf (*.pdf)");
+    QString fileName = askSaveName(this, tr("Save File"), ".", "Pdf (*.pdf)");
     if (fileName.isEmpty())
         return;
-    if (!DopeCard::writePdf(composeDopeCard().get(), fileName))
-        Messages::warning(tr("Warning"), tr("The file could not be written: ") + fileName);
+    fileName = PdfExport::withSuffix(fileName);
+    QString why;
+    if (!DopeCard::writePdf(composeDopeCard().get(), fileName, &why))
+        Messages::warning(tr("Warning"), tr("The dope card could not be saved to %1:\n%2").arg(fileName, why));
 }

@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPair>
@@ -15,6 +16,9 @@
 
 namespace ParameterFile {
 namespace {
+
+// The largest file taken for a parameter file.
+constexpr qint64 maxFileSize = 64 * 1024 * 1024;
 
 // Per-machine keys that a parameter file never carries.
 const QStringList excludedKeys = {"global/saveDir", "global/language"};
@@ -39,6 +43,12 @@ const QSet<QString>& knownKeys()
 
 } // namespace
 
+QString temporaryFolderProblem()
+{
+    return QCoreApplication::translate("Saver", "The temporary folder %1 cannot be written; it may be full.")
+        .arg(QDir::toNativeSeparators(QDir::tempPath()));
+}
+
 QString withSuffix(const QString& name)
 {
     return name.endsWith(suffix) ? name : name + suffix;
@@ -56,32 +66,37 @@ bool save(const QString& fileName, QString* errorText)
     // place in one step.
     QTemporaryDir workDir;
     if (!workDir.isValid())
-        return fail(QCoreApplication::translate("Saver", "No temporary folder could be created."));
+        return fail(temporaryFolderProblem());
     const QString draft = workDir.filePath("parameters.vnt");
     if (QFileInfo(fileName).isFile())
         QFile::copy(fileName, draft);
+    int keyCount = 0;
     {
         QSettings store;
         QSettings file(draft, QSettings::IniFormat);
         for (const QString& key : store.allKeys())
             if (!excludedKeys.contains(key))
                 file.setValue(key, store.value(key));
+        keyCount = int(file.allKeys().size());
         file.sync();
         if (file.status() != QSettings::NoError)
             return fail(QCoreApplication::translate("Saver", "The parameters could not be prepared."));
     }
 
+    // The settings class does not notice a full disk: the draft is checked whole.
     QFile draftFile(draft);
     if (!draftFile.open(QIODevice::ReadOnly))
         return fail(QCoreApplication::translate("Saver", "The parameters could not be prepared."));
     const QByteArray contents = draftFile.readAll();
+    if (!Settings::isWholeIniText(contents, keyCount))
+        return fail(temporaryFolderProblem());
 
+    // The last bytes leave the buffer at the flush: a full disk shows there, and the file that
+    // is not committed is discarded, the old one left in place.
     QSaveFile target(fileName);
     if (!target.open(QIODevice::WriteOnly))
         return fail(target.errorString());
-    if (target.write(contents) != contents.size())
-        return fail(target.errorString());
-    if (!target.commit())
+    if (target.write(contents) != contents.size() || !target.flush() || !target.commit())
         return fail(target.errorString());
     return true;
 }
@@ -101,12 +116,17 @@ bool load(const QString& fileName, QString* errorText)
         return fail(QCoreApplication::translate("Saver", "The file does not exist."));
     if (!info.isFile())
         return fail(QCoreApplication::translate("Saver", "This is a folder or a device, not a file."));
+    // A parameter file holds a few kilobytes; one of gigabytes would not even fit in memory.
+    if (info.size() > maxFileSize)
+        return fail(QCoreApplication::translate("Saver", "The file is too large to be a parameter file."));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());
     const QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fail(file.errorString());
+    if (contents.size() < info.size())
+        return fail(QCoreApplication::translate("Saver", "The file could not be read whole."));
     file.close();
 
     // The settings class parses files only: it reads a private copy of the bytes.
@@ -115,7 +135,7 @@ bool load(const QString& fileName, QString* errorText)
     QFile copyFile(copy);
     if (!workDir.isValid() || !copyFile.open(QIODevice::WriteOnly) || copyFile.write(contents) != contents.size()
         || !copyFile.flush())
-        return fail(QCoreApplication::translate("Saver", "No temporary folder could be created."));
+        return fail(temporaryFolderProblem());
     copyFile.close();
 
     {

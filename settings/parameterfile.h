@@ -11,6 +11,9 @@ namespace ParameterFile {
 
 inline constexpr char suffix[] = ".vnt";
 
+// Why save() or load() failed when the temporary folder they work in cannot be written.
+QString temporaryFolderProblem();
+
 // name with ".vnt" appended unless it already ends in exactly ".vnt" (case-sensitive).
 QString withSuffix(const QString& name);
 

@@ -5,7 +5,10 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QEvent>
+#include <QFile>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSettings>
 #include <QTimer>
 #include <QVariant>
@@ -209,6 +212,24 @@ Settings::Settings(QObject* parent)
     , store(std::make_unique<QSettings>())
 {
     qDebug().noquote() << "Settings::Settings(QObject*)" << store->fileName();
+    QFile file(store->fileName());
+    if (file.open(QIODevice::ReadOnly))
+        lastWholeStore = file.readAll();
+    // The settings class would write the store on its own, unchecked, once the current event is
+    // handled: for every handle on this store, saveStore() writes and checks it instead.
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool Settings::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::UpdateRequest)
+        return false;
+    const auto* other = qobject_cast<QSettings*>(watched);
+    if (!other || other->fileName() != store->fileName())
+        return false;
+    scheduleSave();
+    return true;
 }
 
 Settings::~Settings() = default;
@@ -243,6 +264,11 @@ void Settings::initialize()
 void Settings::write(const char* key, const QVariant& value)
 {
     store->setValue(key, value);
+    scheduleSave();
+}
+
+void Settings::scheduleSave()
+{
     // The store is written out once the current event has been handled, and checked then.
     if (!saveScheduled && QCoreApplication::instance()) {
         saveScheduled = true;
@@ -250,12 +276,67 @@ void Settings::write(const char* key, const QVariant& value)
     }
 }
 
+bool Settings::isWholeIniText(const QByteArray& text, int keyCount)
+{
+    if (keyCount == 0)
+        return true;
+    if (!text.endsWith('\n'))
+        return false;
+    int keyLines = 0;
+    for (const QByteArray& line : text.split('\n'))
+        if (!line.isEmpty() && !line.startsWith('[') && !line.startsWith(';') && line.contains('='))
+            ++keyLines;
+    // Another program's keys merged in by the settings class make more lines, never fewer.
+    return keyLines >= keyCount;
+}
+
+namespace {
+
+// Puts bytes back into fileName: in one step when the disk has room for a second copy, else in
+// place (the cut file's room is then free again); no value (there was no file) removes it.
+void restoreFile(const QString& fileName, const std::optional<QByteArray>& bytes)
+{
+    if (!bytes) {
+        QFile::remove(fileName);
+        return;
+    }
+    QSaveFile replacement(fileName);
+    if (replacement.open(QIODevice::WriteOnly) && replacement.write(*bytes) == bytes->size() && replacement.flush()
+        && replacement.commit())
+        return;
+    replacement.cancelWriting();
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(*bytes) != bytes->size() || !file.flush())
+        QFile::remove(fileName); // no store is better than one that gives wrong values
+}
+
+} // namespace
+
 bool Settings::saveStore()
 {
     saveScheduled = false;
+    // Every key held now must be in the file; reading a file back changes what the store holds.
+    const int keyCount = int(store->allKeys().size());
     store->sync();
     // A format error still writes the file; only a store that cannot be written loses values.
-    if (store->status() != QSettings::AccessError) {
+    // The settings class does not see a full disk: what it wrote is read back.
+    bool saved = store->status() != QSettings::AccessError;
+    if (saved) {
+        QFile file(store->fileName());
+        const std::optional<QByteArray> written
+            = file.open(QIODevice::ReadOnly) ? std::optional<QByteArray>(file.readAll()) : std::nullopt;
+        file.close();
+        // A file as it was last seen whole needs no reading; one the settings class wrote is
+        // whole when it holds every key. One that cannot be read is left to the next save.
+        if (!written || written == lastWholeStore || isWholeIniText(*written, keyCount)) {
+            lastWholeStore = written;
+        } else {
+            saved = false;
+            restoreFile(store->fileName(), lastWholeStore);
+            store->sync(); // reads back what the file holds again
+        }
+    }
+    if (saved) {
         saveFailureReported = false;
         return true;
     }

@@ -6,6 +6,7 @@
 
 #include <limits>
 #include <memory>
+#include <optional>
 
 class QSettings;
 class QVariant;
@@ -53,8 +54,20 @@ public:
     // Writes what the setters stored to the per-user store now (the setters ask for it to be
     // done once the current event is handled). When the store cannot be written the values
     // stay in memory, one warning says so, and the result is false; the file keeps what it held.
-    // The next failure after a successful save warns again.
+    // What was written is read back: a file that a full disk cut short is put back as it was
+    // last saved whole. The next failure after a successful save warns again.
     bool saveStore();
+    // Asks for saveStore() once the current event has been handled: for the loads, which write
+    // their keys to the same store.
+    void scheduleSave();
+
+    // Keeps the settings class from writing the store on its own, unchecked: a handle on the
+    // same store that holds changes has them saved by saveStore() instead.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Whether text is whole as the settings class writes an INI file of at least keyCount keys,
+    // one line each: a write cut short ends inside a line or lacks the last keys.
+    static bool isWholeIniText(const QByteArray& text, int keyCount);
 
     bool isInitialized() const { return initialized; }
     void setInitialized(bool value) { initialized = value; }
@@ -244,6 +257,8 @@ private:
     bool initialized = false;
     bool saveScheduled = false;
     bool saveFailureReported = false;
+    // The store file as last read back whole; no value when there was no file.
+    std::optional<QByteArray> lastWholeStore;
 
     // Index fields start at -1, the other compared fields at a value no store holds (NaN
     // for doubles), so that the first initialize() counts every key as a change and signals it.

@@ -6,7 +6,9 @@
 #include "settings/parameterfile.h"
 #include "settings/settings.h"
 #include "tools/truing.h"
+#include "smallfilesystem.h"
 
+#include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,6 +16,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 namespace {
@@ -46,6 +49,9 @@ private slots:
     void ballisticCoefficient();
     void truing_data();
     void truing();
+    void titleLineBreaksForgeNoRows();
+    void hostileSurroundings_data();
+    void hostileSurroundings();
 
 private:
     Run run(const QStringList& arguments) const;
@@ -298,8 +304,9 @@ void TestCli::hostileValuesShowNoInfinityOrNaN_data()
     QTest::newRow("slope 180, no range limit")
         << QByteArray(load + moving + "[envir]\nupHillAngle=180\n[global]\nautoRange=false\nmaxRange=2147483647\n")
         << "";
-    QTest::newRow("twist 0, spin drift")
-        << QByteArray(load + moving + "[rifle]\ntwist=0\n[global]\nincludeSpinDrift=true\n") << "";
+    QTest::newRow("twist 0, spin drift") << QByteArray(
+        load + moving + "[rifle]\ntwist=0\n[global]\nincludeSpinDrift=true\n")
+                                         << "";
     QTest::newRow("card step 0") << QByteArray(load + moving + "[global]\ncardStep=0\n") << "";
 }
 
@@ -415,6 +422,69 @@ void TestCli::truing()
         QVERIFY(result.out.isEmpty());
         QCOMPARE(result.err.count('\n'), 1);
     }
+}
+
+void TestCli::titleLineBreaksForgeNoRows()
+{
+    const QString file = writeParameters("title.vnt", [](Settings&, ShootContainer& container) {
+        container.GetShoot(0)->setOrigin("db");
+        container.GetShoot(0)->setTitle("Fake\r\n100,0,0,0,0,0,0,0,0,999,1,0.1\u2028# load 3: forged");
+    });
+    const QStringList lines = QString::fromUtf8(run({file}).out).split('\n');
+    QVERIFY(lines.contains("# load 0: Fake  100,0,0,0,0,0,0,0,0,999,1,0.1 # load 3: forged"));
+    QVERIFY(lines.filter(QRegularExpression("^(100,0,0,0,0,0,0,0,0,999|# load 3)")).isEmpty());
+}
+
+void TestCli::hostileSurroundings_data()
+{
+    QTest::addColumn<QString>("command"); // for sh, with $CLI, $FILE and $FILES set
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    const QString cli = "\"$CLI\" --format json --series \"$FILE\"";
+    QTest::newRow("output to a full disk") << "\"$CLI\" \"$FILE\" > /dev/full" << 5 << "the output cannot be written";
+    QTest::newRow("parameter file of 3 GiB (sparse)")
+        << "truncate -s 3G \"$FILES/huge.vnt\" && \"$CLI\" \"$FILES/huge.vnt\"" << 3 << "too large";
+    QTest::newRow("full temporary folder") << "\"$CLI\" \"$FILE\"" << 6 << "cannot be written; it may be full";
+    // Signals while the output waits in a full pipe: the pipeline's status is its reader's.
+    QTest::newRow("broken pipe") << cli + " | head -c 10 > /dev/null" << 0 << "";
+    QTest::newRow("terminated") << "timeout -s TERM 0.5 " + cli + " | sleep 3" << 0 << "";
+    QTest::newRow("interrupted") << "timeout -s INT 0.5 " + cli + " | sleep 3" << 0 << "";
+}
+
+// Output that cannot be written, a file that cannot be read whole and a private store that
+// cannot be saved each end with their own status and one line on standard error, never with a
+// report of defaults; whatever ends the program, its temporary folder is left empty.
+void TestCli::hostileSurroundings()
+{
+    QFETCH(QString, command);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QTemporaryDir tmp;
+    SmallFileSystem disk;
+    const bool full = exitCode == 6;
+    if (full && !disk.isMounted())
+        QSKIP("a full temporary folder is a small tmpfs, which only root may mount");
+    QVERIFY(!full || disk.fillLeaving(0));
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", full ? disk.path() : tmp.path());
+    environment.insert("CLI", VANTO_CLI);
+    environment.insert("FILE", standardFile);
+    environment.insert("FILES", filesDir.path());
+    shell.setProcessEnvironment(environment);
+    shell.start("sh", {"-c", command});
+    QVERIFY(shell.waitForFinished(120000));
+    QFile::remove(filesDir.filePath("huge.vnt"));
+    QCOMPARE(shell.exitCode(), exitCode);
+    const QByteArray err = shell.readAllStandardError();
+    if (exitCode != 0) {
+        QVERIFY(shell.readAllStandardOutput().isEmpty());
+        QCOMPARE(err.count('\n'), 1);
+        QVERIFY2(err.startsWith("vanto-cli: ") && err.contains(message.toUtf8()), err.constData());
+    }
+    const QStringList left
+        = QDir(environment.value("TMPDIR")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QCOMPARE(left, full ? QStringList{".filler"} : QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

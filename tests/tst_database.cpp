@@ -99,6 +99,7 @@ private slots:
     void addedBulletIsSelectable();
     void refusedInsertIsReported_data();
     void refusedInsertIsReported();
+    void lockedCustomDatabaseIsNotDamaged();
 
     void customDatabaseBuild_data();
     void customDatabaseBuild();
@@ -277,6 +278,9 @@ void TestDatabase::filter_data()
     QTest::newRow("fractional weight") << QStringList{"Berger", "", "155.5"} << 1;
     QTest::newRow("whole weights have no .0") << QStringList{"", "", ".0"} << 0;
     QTest::newRow("calibre and weight") << QStringList{"Hornady", "224", "55"} << 12;
+    // "_" and "%" are characters, not the wildcards of LIKE.
+    QTest::newRow("weight 1_8") << QStringList{"", "", "1_8"} << 0;
+    QTest::newRow("calibre 3%8") << QStringList{"", "3%8"} << 0;
 }
 
 void TestDatabase::filter()
@@ -383,6 +387,8 @@ void TestDatabase::selectCopiesTheBullet_data()
     QTest::newRow("two custom bands, G7")
         << 3 << "Atelier"
         << "Two bands" << 168.0 << 0.308 << QList<double>{0, 1800} << QList<double>{0.505, 0.496} << 4;
+    QTest::newRow("description NULL") << 3 << "Plain"
+                                      << "" << 55.0 << 0.224 << QList<double>{0} << QList<double>{0.25} << 0;
 }
 
 void TestDatabase::selectCopiesTheBullet()
@@ -397,7 +403,8 @@ void TestDatabase::selectCopiesTheBullet()
     QFETCH(int, gModel);
     sql(dbFile("custom.db"),
         {customRow("Atelier", "Two bands", 0.505, "0", "1800", "NULL", "'G7'"),
-            customRow("Atelier", "Two bands", 0.496, "1800", "'max'", "NULL", "'G7'")});
+            customRow("Atelier", "Two bands", 0.496, "1800", "'max'", "NULL", "'G7'"),
+            "INSERT INTO bullets VALUES (0, 'Plain', 0.224, NULL, 0.25, 0, 'max', NULL, 55, '', 'G1')"});
     auto window = selector(database);
     window->ProcessRequestBulletDB(2);
     QVERIFY(window->isVisible());
@@ -555,6 +562,30 @@ void TestDatabase::refusedInsertIsReported()
     QVERIFY2(warnings.first().startsWith("Warning|The bullet could not be added"), qPrintable(warnings.first()));
     QCOMPARE(table(manager, "tableView_custo")->model()->rowCount(), 0);
     QCOMPARE(QFileInfo::exists(dbFile("custom.db")), damage != "DROP");
+}
+
+// Another program holds custom.db locked while the manager opens it: the window says so, not
+// "damaged", and once the lock is gone the next addition goes in.
+void TestDatabase::lockedCustomDatabaseIsNotDamaged()
+{
+    {
+        QSqlDatabase locker = QSqlDatabase::addDatabase("QSQLITE", "locker");
+        locker.setDatabaseName(dbFile("custom.db"));
+        QVERIFY(locker.open());
+        QVERIFY(QSqlQuery(locker).exec("BEGIN EXCLUSIVE"));
+        CustoDBManager manager(program->path());
+        const auto* problem = manager.findChild<QLabel*>("label_problem");
+        QVERIFY2(problem->text().contains("holds the file locked"), qPrintable(problem->text()));
+        QVERIFY(!problem->text().contains("damaged"));
+
+        QVERIFY(QSqlQuery(locker).exec("ROLLBACK"));
+        locker.close();
+        button(manager, "pushButton_add")->click();
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+        QVERIFY(problem->isHidden());
+        QCOMPARE(fetchedRows(table(manager, "tableView_custo")->model()), 1);
+    }
+    QSqlDatabase::removeDatabase("locker");
 }
 
 void TestDatabase::customDatabaseBuild_data()

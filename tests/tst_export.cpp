@@ -226,20 +226,18 @@ void TestExport::pdfIsWrittenUnderTheNameGiven_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("button");
-    QTest::newRow("no extension") << "card"
-                                  << "pushButton_exportPdf";
-    QTest::newRow("pdf extension") << "card.pdf"
-                                   << "pushButton_exportPdf";
-    QTest::newRow("other extension") << "card.txt"
-                                     << "pushButton_exportPdf";
-    QTest::newRow("dope card") << "dope.pdf"
-                               << "pushButton_dopeCardPdf";
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << "card" << "pushButton_exportPdf" << "card.pdf";
+    QTest::newRow("pdf extension") << "card.pdf" << "pushButton_exportPdf" << "card.pdf";
+    QTest::newRow("other extension") << "card.txt" << "pushButton_exportPdf" << "card.txt";
+    QTest::newRow("dope card") << "dope" << "pushButton_dopeCardPdf" << "dope.pdf";
 }
 
 void TestExport::pdfIsWrittenUnderTheNameGiven()
 {
     QFETCH(QString, name);
     QFETCH(QString, button);
+    QFETCH(QString, written);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     computeThreeRows();
@@ -261,8 +259,8 @@ void TestExport::pdfIsWrittenUnderTheNameGiven()
     card.findChild<QPushButton*>(button)->click();
 
     QCOMPARE(asked, 1);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name}); // nothing else, no ".pdf" added
-    QFile pdf(dir.filePath(name));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{written}); // nothing else
+    QFile pdf(dir.filePath(written));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QCOMPARE(pdf.read(4), QByteArray("%PDF"));
     QVERIFY2(pdf.size() > 1000, qPrintable(QString::number(pdf.size())));

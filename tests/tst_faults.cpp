@@ -11,9 +11,11 @@
 #include "loads/paramtab.h"
 #include "loads/shootcontainer.h"
 #include "ordinaryuser.h"
+#include "results/rangecard.h"
 #include "settings/parameterfile.h"
 #include "settings/saver.h"
 #include "settings/settings.h"
+#include "smallfilesystem.h"
 #include "sqltesting.h"
 #include "windowtesting.h"
 
@@ -22,6 +24,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -31,13 +34,17 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
+#include <QToolBox>
 #include <QtTest>
 
 #include <cmath>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
 
 using SettingsReading = std::function<double(const Settings&)>;
 Q_DECLARE_METATYPE(SettingsReading)
@@ -163,6 +170,11 @@ private slots:
     void hostileStoreInTheWindow();
     void hostileParameterFilesInCli_data();
     void hostileParameterFilesInCli();
+
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
+    void hostileTitlesAreText_data();
+    void hostileTitlesAreText();
 
 private:
     // The window's half of unwritableStoreStillComputes, run in a copy of this test.
@@ -932,6 +944,132 @@ void TestFaults::hostileParameterFilesInCli()
     QVERIFY2(!notANumber.match(QString::fromUtf8(output)).hasMatch(), output.constData());
     if (!sane.isEmpty())
         QCOMPARE(output, run(sane));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Full disks and hostile titles
+
+void TestFaults::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("parameter file saved over an older one") << "params.vnt";
+    QTest::newRow("settings store") << "Tarvanel/Vanto4.conf";
+    QTest::newRow("range card PDF over an older one") << "card.pdf";
+    QTest::newRow("range card PDF into a missing folder") << "missing/card.pdf";
+}
+
+// A write that fails says so once and leaves the older file whole, with nothing beside it: on
+// a full disk (a tmpfs of 64 KiB) and in a folder that does not exist.
+void TestFaults::fullDiskKeepsTheOldFile()
+{
+    QFETCH(QString, target);
+    SmallFileSystem disk;
+    const bool full = !target.startsWith("missing/");
+    if (full && !disk.isMounted())
+        QSKIP("a full disk is a small tmpfs, which only root may mount");
+    const QString folder = full ? disk.path() : program->path();
+    const QString file = folder + "/" + target;
+    if (full) {
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QVERIFY(
+            writeBytes(file, target.endsWith(".pdf") ? "%PDF-1.4 older card\n%%EOF\n" : "[global]\nunitSystem=1\n"));
+    }
+    QString expected;
+    if (target.endsWith(".conf")) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+        Settings settings;
+        settings.initialize();
+        QVERIFY(settings.saveStore());
+        const QByteArray before = state(file);
+        // Room for the settings class's lock file, not for the store.
+        QVERIFY(disk.fillLeaving(4096));
+        settings.setTemperature(30.0);
+        settings.setCardStep(25);
+        QCoreApplication::processEvents();
+        QCOMPARE(settings.temperature(), 30.0);
+        QCOMPARE(state(file), before);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir->path());
+        expected = "Warning|Your settings cannot be saved to " + file;
+    } else {
+        const QByteArray before = state(file);
+        if (full)
+            QVERIFY(disk.fillLeaving(target.endsWith(".pdf") ? 4096 : 0));
+        const auto answer = [&](QWidget*, const QString&, const QString&, const QString&) { return file; };
+        if (target.endsWith(".vnt")) {
+            Saver saver;
+            saver.setSaveFileNameProvider(answer);
+            saver.save();
+            expected = "Warning|The parameters could not be saved to " + file;
+        } else {
+            RangeCard card(0);
+            card.populate();
+            card.setSaveFileNameProvider(answer);
+            card.on_pushButton_exportPdf_clicked();
+            expected = "Warning|The range card could not be saved to " + file;
+        }
+        QCOMPARE(state(file), before);
+    }
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.first().startsWith(expected), qPrintable(warnings.first()));
+    QStringList left = QDir(QFileInfo(file).path()).entryList(QDir::Files | QDir::Hidden);
+    left.removeAll(".filler");
+    QCOMPARE(left, full ? QStringList{QFileInfo(file).fileName()} : QStringList());
+}
+
+void TestFaults::hostileTitlesAreText_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::newRow("markup") << "<b>Bold</b> &amp; <i>italic</i>";
+    QTest::newRow("picture of a FIFO") << "<img src=\"FIFO\">";
+    QTest::newRow("picture of /dev/zero") << "<img src=\"/dev/zero\">";
+    QTest::newRow("ampersand") << "Smith & Wesson";
+}
+
+// A title and a note from a file or a database are text wherever they show: the info panel, the
+// load's tab, a warning about the load, the printed card and its PDF. A picture they name is
+// never opened (a FIFO would block the window for good).
+void TestFaults::hostileTitlesAreText()
+{
+    QFETCH(QString, title);
+    const QString fifo = program->path() + "/fifo";
+    QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    title.replace("FIFO", fifo);
+    MainWindow window(program->path());
+    Shoot* load = ShootContainer::instance()->GetShoot(0);
+    load->setOrigin("db");
+    load->setTitle(title);
+    load->setNote(title);
+    window.show();
+    WindowTesting::widget<QPushButton>(&window, "pushButton_compute")->click();
+    QCoreApplication::processEvents();
+
+    int panels = 0;
+    for (QLabel* label : window.findChildren<QLabel*>("label_loadName"))
+        if (label->text() == title && label->textFormat() == Qt::PlainText)
+            ++panels;
+    QCOMPARE(panels, 1);
+    auto* tabs = WindowTesting::widget<QToolBox>(&window, "toolBox_params");
+    QCOMPARE(tabs->itemText(tabs->count() - ShootContainer::loadCount), QString(title).replace("&", "&&"));
+
+    load->setMuzzleVelocity(0);
+    const auto box = MainWindow::warningBox("Warning", load->inputProblem());
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    QVERIFY(box->text().contains(title));
+    box->show();
+    QCoreApplication::processEvents();
+    box->close();
+
+    RangeCard card(0);
+    card.populate();
+    const auto document = card.composeDocument(card.findChild<QTableWidget*>());
+    QVERIFY(document->toPlainText().contains(title + "\n"));
+    QVERIFY(document->toPlainText().contains("Note : " + title));
+    QVERIFY(!document->toHtml().contains("<img"));
+    card.setSaveFileNameProvider(
+        [&](QWidget*, const QString&, const QString&, const QString&) { return program->path() + "/card"; });
+    card.on_pushButton_exportPdf_clicked();
+    QVERIFY(contents(program->path() + "/card.pdf").startsWith("%PDF"));
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 }
 
 QTEST_MAIN(TestFaults)

@@ -105,6 +105,10 @@
         <source>The database %1 cannot be read: %2</source>
         <translation>La base %1 ne peut pas être lue : %2</translation>
     </message>
+    <message>
+        <source>another program holds the file locked. Vanto tries again at your next action on it.</source>
+        <translation>un autre programme verrouille le fichier. Vanto réessaie à votre prochaine action sur celui-ci.</translation>
+    </message>
 </context>
 <context>
     <name>CustoDBManager</name>
@@ -911,6 +915,29 @@ base de projectiles</translation>
     </message>
 </context>
 <context>
+    <name>PdfExport</name>
+    <message>
+        <source>This is a folder.</source>
+        <translation>C&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be written: %1</source>
+        <translation>Impossible d&apos;écrire dans le dossier : %1</translation>
+    </message>
+    <message>
+        <source>The printing system reported an error.</source>
+        <translation>Le système d&apos;impression a signalé une erreur.</translation>
+    </message>
+    <message>
+        <source>The file could not be written whole: the disk may be full.</source>
+        <translation>Le fichier n&apos;a pas pu être écrit en entier : le disque est peut-être plein.</translation>
+    </message>
+    <message>
+        <source>The file could not be put in place: %1</source>
+        <translation>Le fichier n&apos;a pas pu être mis en place : %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
@@ -963,6 +990,10 @@ base de projectiles</translation>
     <message>
         <source>The load %1 has %2 ballistic coefficient bands: only the first %3 are kept.</source>
         <translation>La charge %1 a %2 plages de coefficient balistique : seules les %3 premières sont conservées.</translation>
+    </message>
+    <message>
+        <source>Ballistic coefficient negative for load : </source>
+        <translation>Coefficient balistique négatif pour la charge : </translation>
     </message>
 </context>
 <context>
@@ -1196,8 +1227,16 @@ base de projectiles</translation>
         <translation>Attention</translation>
     </message>
     <message>
-        <source>The file could not be written: </source>
-        <translation>Le fichier n&apos;a pas pu être écrit : </translation>
+        <source>The range card could not be saved to %1:
+%2</source>
+        <translation>La table de tir n&apos;a pas pu être enregistrée dans %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>The dope card could not be saved to %1:
+%2</source>
+        <translation>La fiche de tir n&apos;a pas pu être enregistrée dans %1 :
+%2</translation>
     </message>
 </context>
 <context>
@@ -1238,10 +1277,6 @@ base de projectiles</translation>
 %2</translation>
     </message>
     <message>
-        <source>No temporary folder could be created.</source>
-        <translation>Impossible de créer un dossier temporaire.</translation>
-    </message>
-    <message>
         <source>The parameters could not be prepared.</source>
         <translation>Les paramètres n&apos;ont pas pu être préparés.</translation>
     </message>
@@ -1252,6 +1287,18 @@ base de projectiles</translation>
     <message>
         <source>This is a folder or a device, not a file.</source>
         <translation>Il s&apos;agit d&apos;un dossier ou d&apos;un périphérique, pas d&apos;un fichier.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written; it may be full.</source>
+        <translation>Impossible d&apos;écrire dans le dossier temporaire %1 ; il est peut-être plein.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a parameter file.</source>
+        <translation>Le fichier est trop grand pour être un fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>The file could not be read whole.</source>
+        <translation>Le fichier n&apos;a pas pu être lu en entier.</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,10 @@
         <source>The database %1 cannot be read: %2</source>
         <translation>Il database %1 non può essere letto: %2</translation>
     </message>
+    <message>
+        <source>another program holds the file locked. Vanto tries again at your next action on it.</source>
+        <translation>un altro programma tiene il file bloccato. Vanto riprova alla sua prossima azione su di esso.</translation>
+    </message>
 </context>
 <context>
     <name>CustoDBManager</name>
@@ -911,6 +915,29 @@ database delle palle</translation>
     </message>
 </context>
 <context>
+    <name>PdfExport</name>
+    <message>
+        <source>This is a folder.</source>
+        <translation>Questa è una cartella.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be written: %1</source>
+        <translation>Impossibile scrivere nella cartella: %1</translation>
+    </message>
+    <message>
+        <source>The printing system reported an error.</source>
+        <translation>Il sistema di stampa ha segnalato un errore.</translation>
+    </message>
+    <message>
+        <source>The file could not be written whole: the disk may be full.</source>
+        <translation>Il file non è stato scritto per intero: il disco potrebbe essere pieno.</translation>
+    </message>
+    <message>
+        <source>The file could not be put in place: %1</source>
+        <translation>Il file non è stato messo al suo posto: %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
@@ -963,6 +990,10 @@ database delle palle</translation>
     <message>
         <source>The load %1 has %2 ballistic coefficient bands: only the first %3 are kept.</source>
         <translation>La carica %1 ha %2 fasce di coefficiente balistico: vengono mantenute solo le prime %3.</translation>
+    </message>
+    <message>
+        <source>Ballistic coefficient negative for load : </source>
+        <translation>Coefficiente balistico negativo per il carico : </translation>
     </message>
 </context>
 <context>
@@ -1196,8 +1227,16 @@ database delle palle</translation>
         <translation>Attenzione</translation>
     </message>
     <message>
-        <source>The file could not be written: </source>
-        <translation>Impossibile scrivere il file: </translation>
+        <source>The range card could not be saved to %1:
+%2</source>
+        <translation>La tabella di tiro non è stata salvata in %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The dope card could not be saved to %1:
+%2</source>
+        <translation>La tabella di tiro compatta non è stata salvata in %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -1238,10 +1277,6 @@ database delle palle</translation>
 %2</translation>
     </message>
     <message>
-        <source>No temporary folder could be created.</source>
-        <translation>Impossibile creare una cartella temporanea.</translation>
-    </message>
-    <message>
         <source>The parameters could not be prepared.</source>
         <translation>Non è stato possibile preparare i parametri.</translation>
     </message>
@@ -1252,6 +1287,18 @@ database delle palle</translation>
     <message>
         <source>This is a folder or a device, not a file.</source>
         <translation>Si tratta di una cartella o di un dispositivo, non di un file.</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot be written; it may be full.</source>
+        <translation>Impossibile scrivere nella cartella temporanea %1; potrebbe essere piena.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a parameter file.</source>
+        <translation>Il file è troppo grande per essere un file di parametri.</translation>
+    </message>
+    <message>
+        <source>The file could not be read whole.</source>
+        <translation>Il file non è stato letto per intero.</translation>
     </message>
 </context>
 <context>
