@@ -180,7 +180,8 @@ void compose(QTextDocument* document, Shoot* load, const Settings* settings, con
     const QTextCharFormat headerFormat = textFormat(tablePoints, headerWeight);
     const QTextCharFormat cellFormat = textFormat(tablePoints);
     for (int column = 0; column < columnCount; ++column)
-        fillCell(card, 0, column, model->headerData(column, Qt::Horizontal).toString(), headerFormat);
+        fillCell(
+            card, 0, column, model->headerData(column, Qt::Horizontal).toString().replace('\n', ' '), headerFormat);
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columnCount; ++column)
             fillCell(card, row + 1, column, model->index(row, column).data().toString(), cellFormat);

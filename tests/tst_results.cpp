@@ -13,12 +13,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QTextDocument>
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 #include <qwt_plot.h>
 #include <qwt_plot_marker.h>
@@ -101,7 +102,7 @@ QStringList TestResults::headers(const QTableWidget* table) const
 {
     QStringList texts;
     for (int column = 0; column < table->columnCount(); ++column)
-        texts << table->horizontalHeaderItem(column)->text();
+        texts << table->horizontalHeaderItem(column)->text().replace('\n', ' '); // shown on narrow lines
     return texts;
 }
 
@@ -112,6 +113,7 @@ void TestResults::graphTitlesAndBand_data()
     QTest::addColumn<int>("angleDisplay");
     QTest::addColumn<QString>("leftTitle");
     QTest::addColumn<bool>("band");
+    QTest::addColumn<QString>("readout"); // pattern of the cursor read-out
 
     struct Row {
         const char* name;
@@ -121,27 +123,38 @@ void TestResults::graphTitlesAndBand_data()
         const char* mils;
         bool band;
         bool angleHidesBand;
+        const char* metricUnit;
+        const char* usUnit;
+        const char* decimals;
     };
     const Row rows[] = {
-        {"drop", "Drop (cm)", "Drop (inches)", "Drop (moa)", "Drop (mils)", true, true},
-        {"velocity", "Velocity (m/s)", "Velocity (f/s)", nullptr, nullptr, false, false},
-        {"energy", "Energy (J)", "Energy (ft.lbs)", nullptr, nullptr, false, false},
-        {"time", "Time of flight (s)", "Time of flight (s)", nullptr, nullptr, false, false},
-        {"drift", "Drift (cm)", "Drift (inches)", "Drift (moa)", "Drift (mils)", true, true},
-        {"max height", "Max Height (cm)", "Max Height (inches)", nullptr, nullptr, true, false},
+        {"drop", "Drop (cm)", "Drop (inches)", "Drop (moa)", "Drop (mils)", true, true, "cm", "in", "\\.\\d"},
+        {"velocity", "Velocity (m/s)", "Velocity (f/s)", nullptr, nullptr, false, false, "m/s", "f/s", ""},
+        {"energy", "Energy (J)", "Energy (ft.lbs)", nullptr, nullptr, false, false, "J", "ft.lbs", ""},
+        {"time", "Time of flight (s)", "Time of flight (s)", nullptr, nullptr, false, false, "s", "s", "\\.\\d\\d"},
+        {"drift", "Drift (cm)", "Drift (inches)", "Drift (moa)", "Drift (mils)", true, true, "cm", "in", "\\.\\d"},
+        {"max height", "Max Height (cm)", "Max Height (inches)", nullptr, nullptr, true, false, "cm", "in", "\\.\\d"},
     };
     for (int plot = 1; plot <= 6; ++plot) {
         const Row& row = rows[plot - 1];
         for (int unit : {0, 1})
             for (int angle : {0, 1, 2}) {
                 QString title = unit == 0 ? row.metric : row.us;
-                if (angle == 1 && row.moa)
+                QString yUnit = unit == 0 ? row.metricUnit : row.usUnit;
+                if (angle == 1 && row.moa) {
                     title = row.moa;
-                if (angle == 2 && row.mils)
+                    yUnit = "MOA";
+                }
+                if (angle == 2 && row.mils) {
                     title = row.mils;
+                    yUnit = "mils";
+                }
                 const bool band = row.band && !(angle > 0 && row.angleHidesBand);
                 const QString tag = QString("%1 %2 angle %3").arg(row.name, unit == 0 ? "metric" : "US").arg(angle);
-                QTest::newRow(qPrintable(tag)) << plot << unit << angle << title << band;
+                const QString readout
+                    = QString("^\\d+ %1, -?\\d+%2 %3$")
+                          .arg(unit == 0 ? "m" : "yd", row.decimals, QRegularExpression::escape(yUnit));
+                QTest::newRow(qPrintable(tag)) << plot << unit << angle << title << band << readout;
             }
     }
 }
@@ -153,6 +166,7 @@ void TestResults::graphTitlesAndBand()
     QFETCH(int, angleDisplay);
     QFETCH(QString, leftTitle);
     QFETCH(bool, band);
+    QFETCH(QString, readout);
 
     settings->setUnitSystem(unitSystem);
     settings->setUseAngleDisplay(angleDisplay);
@@ -165,6 +179,9 @@ void TestResults::graphTitlesAndBand()
     QCOMPARE(graph.killZoneLowMarker()->isVisible(), band);
     QCOMPARE(graph.killZoneHighMarker()->isVisible(), band);
     QVERIFY(graph.zeroLineMarker()->isVisible());
+    graph.resize(640, 400);
+    const QString text = static_cast<QwtPicker*>(graph.plotPicker())->trackerText(QPoint(200, 120)).text();
+    QVERIFY2(QRegularExpression(readout).match(text).hasMatch(), qPrintable(text));
 }
 
 void TestResults::killZoneBand_data()
@@ -241,7 +258,10 @@ void TestResults::rightAxisFollowsTheLeftAndZoom()
     QCOMPARE(plot->axisScaleDiv(QwtPlot::yRight).lowerBound(), plot->axisScaleDiv(QwtPlot::yLeft).lowerBound());
     QCOMPARE(plot->axisScaleDiv(QwtPlot::yRight).upperBound(), plot->axisScaleDiv(QwtPlot::yLeft).upperBound());
 
+    graph.plotZoomer()->zoom(QRectF(120, -10, 100, 20));
     graph.ZoomOut();
+    QCOMPARE(graph.plotZoomer()->zoomRect(), base);
+    graph.plotZoomer()->zoom(1); // zoom forward: nothing is left to come back
     QCOMPARE(graph.plotZoomer()->zoomRect(), base);
     QCOMPARE(plot->axisScaleDiv(QwtPlot::yRight).upperBound(), left.upperBound());
 }

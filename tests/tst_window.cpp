@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/messages.h"
 #include "ballistics/shoot.h"
+#include "database/dbselector.h"
 #include "loads/masterselector.h"
 #include "loads/paramtab.h"
 #include "loads/shootcontainer.h"
@@ -15,16 +16,22 @@
 #include "windowtesting.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStyleOption>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -39,6 +46,74 @@ namespace {
 
 // Set in the environment of the copy of this test that plays the restarted program.
 const char restartedVariable[] = "VANTO_TEST_RESTARTED";
+// When set, textsFitTheirWidgets leaves pictures of what it checks in that folder, one
+// subfolder per language: scripts/screenshots.sh makes the manual's screenshots so.
+const char screenshotsVariable[] = "VANTO_SCREENSHOTS";
+
+// The texts under root, shown now, that do not get the room they need: labels (plain and rich),
+// push buttons, check boxes, combo box items and header sections, one line each.
+QStringList cutTexts(QWidget* root)
+{
+    QStringList cut;
+    const auto check = [&](const QWidget* widget, const QString& text, int needed, int room) {
+        if (widget->isVisible() && needed > room)
+            cut << QString("%1 \"%2\" needs %3 px, has %4").arg(widget->objectName(), text).arg(needed).arg(room);
+    };
+    const auto widest = [](const QFontMetrics& metrics, const QString& text) {
+        int width = 0;
+        for (const QString& line : QString(text).remove('&').split('\n'))
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
+    };
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        const int room = label->contentsRect().width() - 2 * label->margin();
+        if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text())) {
+            QTextDocument document;
+            document.setDefaultFont(label->font());
+            document.setDocumentMargin(0);
+            document.setHtml(label->text());
+            check(label, document.toPlainText().left(40), int(document.idealWidth()), room);
+            check(
+                label, document.toPlainText().left(40), int(document.size().height()), label->contentsRect().height());
+        } else if (!label->wordWrap()) {
+            check(label, label->text(), widest(label->fontMetrics(), label->text()), room);
+        }
+    }
+    for (QPushButton* button : root->findChildren<QPushButton*>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+        check(button, button->text(), widest(button->fontMetrics(), button->text()) + icon,
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width());
+    }
+    for (QCheckBox* box : root->findChildren<QCheckBox*>()) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        check(box, box->text(), widest(box->fontMetrics(), box->text()),
+            box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width());
+    }
+    for (QComboBox* combo : root->findChildren<QComboBox*>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const int room
+            = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+        for (int item = 0; item < combo->count(); ++item)
+            check(combo, combo->itemText(item), widest(combo->fontMetrics(), combo->itemText(item)), room);
+    }
+    for (QScrollArea* area : root->findChildren<QScrollArea*>())
+        check(area, "page", area->horizontalScrollBar()->maximum(), 0);
+    for (QHeaderView* header : root->findChildren<QHeaderView*>()) {
+        if (header->orientation() != Qt::Horizontal)
+            continue;
+        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int section = 0; section < header->count(); ++section) {
+            const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
+            if (!header->isSectionHidden(section))
+                check(header, text, widest(header->fontMetrics(), text) + margins, header->sectionSize(section));
+        }
+    }
+    return cut;
+}
 
 } // namespace
 
@@ -49,6 +124,9 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
 
+    // First, on the store of a first start: the loads and units a new user sees.
+    void textsFitTheirWidgets_data();
+    void textsFitTheirWidgets();
     void restartedProgramShowsTheSameState();
     void plotButtonsRecomputeAndRetitle();
     void unitSwitchRecomputes();
@@ -189,7 +267,7 @@ void TestWindow::unitSwitchRecomputes()
     QCOMPARE(computed.count(), 1);
     QVERIFY(panelText(0, "label_DTMvalue").endsWith(" yd"));
     auto* card = qobject_cast<RangeCard*>(widget<QTabWidget>("tabWidget_results")->widget(1));
-    QCOMPARE(card->findChild<QTableWidget*>()->horizontalHeaderItem(0)->text(), QString("Range (yd)"));
+    QCOMPARE(card->findChild<QTableWidget*>()->horizontalHeaderItem(0)->toolTip(), QString("Range (yd)"));
     QCOMPARE(window->findChild<GraphContainer*>()->plotWidget()->axisTitle(QwtPlot::xBottom).text(),
         QString("Distance (yd.)"));
 
@@ -394,6 +472,99 @@ void TestWindow::hostileParameterFileShowsNoNonFiniteNumbers()
         QVERIFY(!nonFinite.match(QGuiApplication::clipboard()->text()).hasMatch());
         QVERIFY(!nonFinite.match(card->composeDocument(table)->toPlainText()).hasMatch());
     }
+}
+
+void TestWindow::textsFitTheirWidgets_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"en", "fr", "it"})
+        QTest::newRow(language) << QString(language);
+}
+
+// Every window and dialog in every language, with a computed 12-column card: no label, button,
+// list item or column header is cut, and the whole card fits the 1280-pixel window.
+void TestWindow::textsFitTheirWidgets()
+{
+    QFETCH(QString, language);
+    if (!restarted) {
+        const QString before = settings->language();
+        settings->setLanguage(language);
+        QSettings().sync();
+        const QByteArray function = "textsFitTheirWidgets:" + language.toLatin1();
+        QCOMPARE(runRestartedCopy(function.constData()), 0);
+        settings->setLanguage(before);
+        return;
+    }
+    if (settings->language() != language)
+        QSKIP("the restarted copy checks the language it started in");
+
+    settings->setCardDisplayMOA(true);
+    settings->setCardDisplayMils(true);
+    settings->setCardDisplayClicks(true);
+    QTest::mouseClick(widget<QPushButton>("pushButton_compute"), Qt::LeftButton);
+    QStringList cut;
+    const auto settle = [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); };
+    const QString pictures = qEnvironmentVariable(screenshotsVariable);
+    const auto picture = [&](QWidget* shown, const QString& name) {
+        if (!pictures.isEmpty() && QDir().mkpath(pictures + '/' + language))
+            shown->grab().save(pictures + '/' + language + '/' + name + ".png");
+    };
+    auto* toolBox = widget<QToolBox>("toolBox_params");
+    for (int page = 0; page < toolBox->count(); ++page) {
+        toolBox->setCurrentIndex(page);
+        settle();
+        cut << cutTexts(toolBox);
+        if (page == 3)
+            picture(window.get(), "load-page");
+    }
+    toolBox->setCurrentIndex(2);
+    auto* results = widget<QTabWidget>("tabWidget_results");
+    for (int tab = 0; tab < results->count(); ++tab) {
+        results->setCurrentIndex(tab);
+        settle();
+        cut << cutTexts(results);
+        if (tab < 2)
+            picture(window.get(), tab == 0 ? "graph" : "range-card");
+        if (auto* card = qobject_cast<RangeCard*>(results->widget(tab)); card && card->isEnabled()) {
+            auto* table = card->findChild<QTableWidget*>();
+            QCOMPARE(table->columnCount(), 12);
+            if (table->horizontalHeader()->length() > table->viewport()->width())
+                cut << QString("card %1 is %2 px wide in %3 px")
+                           .arg(tab)
+                           .arg(table->horizontalHeader()->length())
+                           .arg(table->viewport()->width());
+            if (tab == 1 && !pictures.isEmpty()) {
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(pictures + '/' + language + "/printed-card.pdf");
+                card->PrintTable(table, &printer);
+            }
+        }
+    }
+    cut << cutTexts(window.get());
+
+    widget<QAction>("actionAbout")->trigger();
+    widget<QAction>("actionBC_from_velocity_measurements")->trigger();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top == window.get()
+            || (!top->inherits("QDialog") && !top->inherits("DBselector") && !top->inherits("CustoDBManager")))
+            continue;
+        top->show();
+        settle();
+        if (auto* calculate = top->findChild<QPushButton*>("pushButton_calculate"))
+            QTest::mouseClick(calculate, Qt::LeftButton);
+        if (auto* bullets = top->findChild<QAbstractItemView*>("tableView_bullets"))
+            bullets->setCurrentIndex(bullets->model()->index(0, 0));
+        settle();
+        const QStringList dialogCut = cutTexts(top);
+        for (const QString& text : dialogCut)
+            cut << top->metaObject()->className() + QString(": ") + text;
+        picture(top, QString(top->metaObject()->className()).toLower());
+        top->close();
+    }
+    for (const QString& text : cut)
+        qWarning().noquote() << text;
+    QVERIFY2(cut.isEmpty(), "texts cut, listed above");
 }
 
 QTEST_MAIN(TestWindow)

@@ -311,15 +311,15 @@ la base personnelle</translation>
     </message>
     <message>
         <source>MPBR:</source>
-        <translation>PBR max :</translation>
+        <translation>MPBR :</translation>
     </message>
     <message>
         <source>NZR:</source>
-        <translation>Zéro proche :</translation>
+        <translation>Zéro 1 :</translation>
     </message>
     <message>
         <source>FZR:</source>
-        <translation>Zéro lointain :</translation>
+        <translation>Zéro 2 :</translation>
     </message>
     <message>
         <source>Load</source>
@@ -328,6 +328,10 @@ la base personnelle</translation>
     <message>
         <source>This range cannot be computed for this load</source>
         <translation>Cette distance ne peut pas être calculée pour cette charge</translation>
+    </message>
+    <message>
+        <source>MPBR, NZR and FZR are the maximum point-blank range and the near and far zero ranges of the best zero for the kill zone (the bullet rises at most half the kill zone above the line of sight), not those of the load&apos;s own zero range.</source>
+        <translation>MPBR, Zéro 1 et Zéro 2 sont la portée maximale de tir à bout portant et les distances de zéro proche et lointaine du meilleur zéro pour la zone vitale (la balle monte au plus de la moitié de la zone vitale au-dessus de la ligne de visée), et non celles de la distance de zéro de la charge.</translation>
     </message>
 </context>
 <context>
@@ -381,11 +385,11 @@ la base personnelle</translation>
     </message>
     <message>
         <source>Same Zero Range</source>
-        <translation>Même distance de réglage</translation>
+        <translation>Même zéro</translation>
     </message>
     <message>
         <source>Same Angle</source>
-        <translation>Même angle de tir</translation>
+        <translation>Même angle</translation>
     </message>
     <message>
         <source>Kill zone</source>
@@ -457,7 +461,7 @@ la base personnelle</translation>
     </message>
     <message>
         <source>custom value</source>
-        <translation>valeur personnalisée</translation>
+        <translation>personnalisée</translation>
     </message>
     <message>
         <source>Horiz.</source>
@@ -485,7 +489,7 @@ la base personnelle</translation>
     </message>
     <message>
         <source>Up/Downhill</source>
-        <translation>Tir en montée/descente</translation>
+        <translation>Pente</translation>
     </message>
     <message>
         <source>Up</source>
@@ -505,7 +509,7 @@ la base personnelle</translation>
     </message>
     <message>
         <source>Base pressure</source>
-        <translation>Pression de référence</translation>
+        <translation>Pression de réf.</translation>
     </message>
     <message>
         <source>Altitude</source>

@@ -311,15 +311,15 @@ database personale</translation>
     </message>
     <message>
         <source>MPBR:</source>
-        <translation>PBR max:</translation>
+        <translation>MPBR:</translation>
     </message>
     <message>
         <source>NZR:</source>
-        <translation>Zero vicino:</translation>
+        <translation>1° zero:</translation>
     </message>
     <message>
         <source>FZR:</source>
-        <translation>Zero lontano:</translation>
+        <translation>2° zero:</translation>
     </message>
     <message>
         <source>Load</source>
@@ -328,6 +328,10 @@ database personale</translation>
     <message>
         <source>This range cannot be computed for this load</source>
         <translation>Questa distanza non può essere calcolata per questa carica</translation>
+    </message>
+    <message>
+        <source>MPBR, NZR and FZR are the maximum point-blank range and the near and far zero ranges of the best zero for the kill zone (the bullet rises at most half the kill zone above the line of sight), not those of the load&apos;s own zero range.</source>
+        <translation>MPBR, 1° zero e 2° zero sono la distanza massima di tiro utile e le distanze di zero vicina e lontana del miglior azzeramento per la zona vitale (la palla sale al massimo di metà della zona vitale sopra la linea di mira), non quelle della distanza di azzeramento della carica.</translation>
     </message>
 </context>
 <context>
@@ -381,11 +385,11 @@ database personale</translation>
     </message>
     <message>
         <source>Same Zero Range</source>
-        <translation>Stessa distanza di azzeramento</translation>
+        <translation>Stesso zero</translation>
     </message>
     <message>
         <source>Same Angle</source>
-        <translation>Stesso angolo di tiro</translation>
+        <translation>Stesso angolo</translation>
     </message>
     <message>
         <source>Kill zone</source>
@@ -457,7 +461,7 @@ database personale</translation>
     </message>
     <message>
         <source>custom value</source>
-        <translation>valore personalizzato</translation>
+        <translation>personalizzato</translation>
     </message>
     <message>
         <source>Horiz.</source>
@@ -485,7 +489,7 @@ database personale</translation>
     </message>
     <message>
         <source>Up/Downhill</source>
-        <translation>Tiro in salita/discesa</translation>
+        <translation>Pendenza</translation>
     </message>
     <message>
         <source>Up</source>
@@ -505,7 +509,7 @@ database personale</translation>
     </message>
     <message>
         <source>Base pressure</source>
-        <translation>Pressione di riferimento</translation>
+        <translation>Pressione rif.</translation>
     </message>
     <message>
         <source>Altitude</source>
