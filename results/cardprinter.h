@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QTableWidget;
 class QTextDocument;
 class Settings;
@@ -29,6 +30,18 @@ Block block(Shoot* load, const Settings* settings);
 // 0.1 m, or converted to yards and rounded to 0.1 yd, halves away from zero, with one decimal
 // and " m" or " yd". A range that was not found (not finite, zero or negative) prints "-".
 QString rangeText(double metres, int unitSystem);
+
+// The ballistic coefficient as the block prints it: the one coefficient and its drag model, or
+// every band of a multi-band load, slowest first, each with the speed it starts at.
+QString bandsText(const Shoot* load);
+
+// The printed sentence that says which zero the point-blank ranges belong to.
+QString pointBlankNote();
+
+// Chooses the page for a composed card: portrait when no header or cell of the card table
+// breaks inside a word there, else landscape, made smaller until nothing breaks (down to half
+// size). Sets the printer's orientation and the document's page size.
+void fitToPage(QTextDocument* document, QPrinter* printer);
 
 // Lays the whole card out in an empty document: title, version line, block, note and the
 // rows of table (its header texts and the displayed texts of its cells).

@@ -188,7 +188,9 @@ void RangeCard::on_pushButton_exportPdf_clicked()
 void RangeCard::PrintTable(QTableWidget* table, QPrinter* printer)
 {
     qDebug().noquote() << "void RangeCard::PrintTable(QTableWidget*, QPrinter*)" << index;
-    composeDocument(table)->print(printer);
+    const std::unique_ptr<QTextDocument> document = composeDocument(table);
+    CardPrinter::fitToPage(document.get(), printer);
+    document->print(printer);
 }
 
 std::unique_ptr<QTextDocument> RangeCard::composeDocument(const QTableWidget* table) const

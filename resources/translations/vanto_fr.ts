@@ -983,6 +983,10 @@ base de projectiles</translation>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
     </message>
+    <message>
+        <source>Near zero, far zero and maximum point-blank range are those of the best zero for the kill zone (the bullet rises at most half the kill zone above the line of sight), not of the zero range above.</source>
+        <translation>Zéro proche, zéro lointain et portée maximale de tir à bout portant sont ceux du meilleur zéro pour la zone vitale (la balle monte au plus de la moitié de la zone vitale au-dessus de la ligne de visée), et non de la distance de zéro ci-dessus.</translation>
+    </message>
 </context>
 <context>
     <name>Saver</name>

@@ -983,6 +983,10 @@ database delle palle</translation>
         <source>Save File</source>
         <translation>Salva file</translation>
     </message>
+    <message>
+        <source>Near zero, far zero and maximum point-blank range are those of the best zero for the kill zone (the bullet rises at most half the kill zone above the line of sight), not of the zero range above.</source>
+        <translation>Zero vicino, zero lontano e distanza massima di tiro utile sono quelli del miglior azzeramento per la zona vitale (la palla sale al massimo di metà della zona vitale sopra la linea di mira), non della distanza di azzeramento qui sopra.</translation>
+    </message>
 </context>
 <context>
     <name>Saver</name>
