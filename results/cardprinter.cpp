@@ -176,8 +176,8 @@ void compose(QTextDocument* document, Shoot* load, const Settings* settings, con
     cursor.setBlockFormat(centred());
     cursor.insertText(load->title(), textFormat(titlePoints));
     cursor.insertBlock(centred());
-    cursor.insertText(
-        QStringLiteral("Vanto v") + vantoVersion + " - " + vantoHomeText + '\n', textFormat(versionPoints));
+    cursor.insertText(QStringLiteral("Vanto v") + vantoVersion + " - " + vantoHomeText(settings->language()) + '\n',
+        textFormat(versionPoints));
 
     QTextTableFormat blockTableFormat;
     blockTableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_None);

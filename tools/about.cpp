@@ -1,6 +1,7 @@
 #include "tools/about.h"
 
 #include "app/version.h"
+#include "settings/settings.h"
 #include "ui_about.h"
 
 #include <QCoreApplication>
@@ -16,12 +17,13 @@ about::about(QWidget* parent)
     ui->label_text->adjustSize();
     adjustSize();
 
+    const QString language = Settings::instance()->language();
     const QString manual
-        = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/doc/vanto_UserManual_en.pdf").toString();
+        = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + '/' + userManualPath(language)).toString();
     const std::pair<const char*, QString> replacements[] = {
         {"xxx_version_xxx", vantoVersion},
         {"xxx_home_url_xxx", manual},
-        {"xxx_home_text_xxx", vantoHomeText},
+        {"xxx_home_text_xxx", vantoHomeText(language)},
         // The toolkit this program was really compiled with, and the one it runs with.
         {"xxx_qt_compile_version_xxx", QT_VERSION_STR},
         {"xxx_qt_exec_version_xxx", qVersion()},
