@@ -30,6 +30,9 @@ about::about(QWidget* parent)
     };
     for (const auto& [placeholder, value] : replacements)
         ui->label_text->setText(ui->label_text->text().replace(placeholder, value.toHtmlEscaped()));
+    // Lines of 30 % height are measured shorter than they are drawn, which cut the last line:
+    // plain lines without paragraph spacing keep the text as compact and whole.
+    ui->label_text->setText(ui->label_text->text().replace("line-height:30%", "margin-top:0; margin-bottom:0"));
 }
 
 about::~about() = default;
