@@ -113,7 +113,7 @@ void TestResults::graphTitlesAndBand_data()
     QTest::addColumn<int>("angleDisplay");
     QTest::addColumn<QString>("leftTitle");
     QTest::addColumn<bool>("band");
-    QTest::addColumn<QString>("readout"); // pattern of the cursor read-out
+    QTest::addColumn<QString>("readout"); // pattern of the cursor read-out: the axes' units, the card's decimals
 
     struct Row {
         const char* name;
@@ -123,37 +123,30 @@ void TestResults::graphTitlesAndBand_data()
         const char* mils;
         bool band;
         bool angleHidesBand;
-        const char* metricUnit;
-        const char* usUnit;
-        const char* decimals;
     };
     const Row rows[] = {
-        {"drop", "Drop (cm)", "Drop (inches)", "Drop (moa)", "Drop (mils)", true, true, "cm", "in", "\\.\\d"},
-        {"velocity", "Velocity (m/s)", "Velocity (f/s)", nullptr, nullptr, false, false, "m/s", "f/s", ""},
-        {"energy", "Energy (J)", "Energy (ft.lbs)", nullptr, nullptr, false, false, "J", "ft.lbs", ""},
-        {"time", "Time of flight (s)", "Time of flight (s)", nullptr, nullptr, false, false, "s", "s", "\\.\\d\\d"},
-        {"drift", "Drift (cm)", "Drift (inches)", "Drift (moa)", "Drift (mils)", true, true, "cm", "in", "\\.\\d"},
-        {"max height", "Max Height (cm)", "Max Height (inches)", nullptr, nullptr, true, false, "cm", "in", "\\.\\d"},
+        {"drop", "Drop (cm)", "Drop (inches)", "Drop (moa)", "Drop (mils)", true, true},
+        {"velocity", "Velocity (m/s)", "Velocity (f/s)", nullptr, nullptr, false, false},
+        {"energy", "Energy (J)", "Energy (ft.lbs)", nullptr, nullptr, false, false},
+        {"time", "Time of flight (s)", "Time of flight (s)", nullptr, nullptr, false, false},
+        {"drift", "Drift (cm)", "Drift (inches)", "Drift (moa)", "Drift (mils)", true, true},
+        {"max height", "Max Height (cm)", "Max Height (inches)", nullptr, nullptr, true, false},
     };
     for (int plot = 1; plot <= 6; ++plot) {
         const Row& row = rows[plot - 1];
         for (int unit : {0, 1})
             for (int angle : {0, 1, 2}) {
                 QString title = unit == 0 ? row.metric : row.us;
-                QString yUnit = unit == 0 ? row.metricUnit : row.usUnit;
-                if (angle == 1 && row.moa) {
+                if (angle == 1 && row.moa)
                     title = row.moa;
-                    yUnit = "MOA";
-                }
-                if (angle == 2 && row.mils) {
+                if (angle == 2 && row.mils)
                     title = row.mils;
-                    yUnit = "mils";
-                }
                 const bool band = row.band && !(angle > 0 && row.angleHidesBand);
                 const QString tag = QString("%1 %2 angle %3").arg(row.name, unit == 0 ? "metric" : "US").arg(angle);
-                const QString readout
-                    = QString("^\\d+ %1, -?\\d+%2 %3$")
-                          .arg(unit == 0 ? "m" : "yd", row.decimals, QRegularExpression::escape(yUnit));
+                const QString yUnit = title.section('(', 1).chopped(1).replace("inches", "in").replace("moa", "MOA");
+                const QString decimals = plot == 2 || plot == 3 ? "" : plot == 4 ? "\\.\\d\\d" : "\\.\\d";
+                const QString readout = QString("^\\d+ %1, -?\\d+%2 %3$")
+                                            .arg(unit == 0 ? "m" : "yd", decimals, QRegularExpression::escape(yUnit));
                 QTest::newRow(qPrintable(tag)) << plot << unit << angle << title << band << readout;
             }
     }
