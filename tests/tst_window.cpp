@@ -99,10 +99,8 @@ QStringList cutTexts(QWidget* root)
     }
     for (QScrollArea* area : root->findChildren<QScrollArea*>())
         check(area, "page", area->horizontalScrollBar()->maximum(), 0);
-    for (RangeCard* card : root->findChildren<RangeCard*>()) {
-        const QTableWidget* table = card->findChild<QTableWidget*>();
-        check(table, "whole card", table->horizontalHeader()->length(), table->viewport()->width());
-    }
+    for (QTableView* table : root->findChildren<QTableView*>())
+        check(table, "all columns", table->horizontalHeader()->length(), table->viewport()->width());
     for (QHeaderView* header : root->findChildren<QHeaderView*>()) {
         if (header->orientation() != Qt::Horizontal)
             continue;
