@@ -121,6 +121,14 @@ MainWindow::MainWindow(const QString& programDirectory, QWidget* parent)
         ui->verticalLayout_infopanel->addWidget(panel);
         infoPanels << panel;
     }
+    // The tool box as wide as its widest page in this language (room for a vertical scroll
+    // bar included), so that no row of the settings or of a load is cut.
+    int widestPage = ui->toolBox_params->minimumWidth();
+    for (int page = 0; page < ui->toolBox_params->count(); ++page)
+        widestPage = std::max(widestPage,
+            ui->toolBox_params->widget(page)->minimumSizeHint().width()
+                + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * ui->toolBox_params->frameWidth());
+    ui->toolBox_params->setMinimumWidth(widestPage);
 
     // 9. Version and build stamp.
     statusBar()->showMessage(

@@ -89,6 +89,8 @@ void DBselector::openDB(int index)
     ui->comboBox_man->addItem(QString());
     ui->comboBox_man->addItems(database->manufacturers());
     on_pushButton_filter_clicked();
+    // The bands shown belonged to a bullet of the other database.
+    detailsModel->clear();
 }
 
 void DBselector::showProblem(const QString& text)

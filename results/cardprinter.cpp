@@ -5,14 +5,19 @@
 #include "results/cardlayout.h"
 #include "settings/settings.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QScreen>
 #include <QStringList>
 #include <QTableWidget>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -90,9 +95,7 @@ Block block(Shoot* load, const Settings* settings)
     QStringList left;
     left << QCoreApplication::translate("RangeCard", "Projectile Caliber : ")
             + withUnit(load->caliber(), load->caliberUnitStr());
-    // The coefficient of the slowest band: the one value that names a multi-band load.
-    left << QCoreApplication::translate("RangeCard", "Ballistic Coeff : ")
-            + withUnit(load->BCAtVelocity(1.0), load->GModelStr());
+    left << QCoreApplication::translate("RangeCard", "Ballistic Coeff : ") + bandsText(load);
     left << QCoreApplication::translate("RangeCard", "Muzzle Velocity : ") + QString::number(load->muzzleVelocity())
             + ' ' + load->muzzleVelocityUnitStr();
     if (spinDrift)
@@ -127,6 +130,30 @@ Block block(Shoot* load, const Settings* settings)
     return {left.join('\n'), right.join('\n')};
 }
 
+QString bandsText(const Shoot* load)
+{
+    const QList<double> coefficients = load->BCList();
+    const QList<double> speeds = load->velMinList();
+    if (coefficients.size() < 2 || speeds.size() != coefficients.size())
+        return withUnit(load->BCAtVelocity(1.0), load->GModelStr());
+    // Every band, slowest first: "0.43 (0+ fps), 0.462 (1500+ fps) G1".
+    QList<std::pair<double, double>> bands;
+    for (int band = 0; band < coefficients.size(); ++band)
+        bands << std::make_pair(speeds[band], coefficients[band]);
+    std::sort(bands.begin(), bands.end());
+    QStringList texts;
+    for (const auto& [speed, coefficient] : bands)
+        texts << general(coefficient) + " (" + general(speed) + "+ fps)";
+    return texts.join(", ") + ' ' + load->GModelStr();
+}
+
+QString pointBlankNote()
+{
+    return QCoreApplication::translate("RangeCard",
+        "Near zero, far zero and maximum point-blank range are those of the best zero for the kill zone "
+        "(the bullet rises at most half the kill zone above the line of sight), not of the zero range above.");
+}
+
 QString rangeText(double metres, int unitSystem)
 {
     if (!std::isfinite(metres) || metres <= 0.0)
@@ -154,8 +181,8 @@ void compose(QTextDocument* document, const Heading& heading, const QTableWidget
     cursor.setBlockFormat(centred());
     cursor.insertText(heading.title, textFormat(titlePoints));
     cursor.insertBlock(centred());
-    cursor.insertText(
-        QStringLiteral("Vanto v") + vantoVersion + " - " + vantoHomeText + '\n', textFormat(versionPoints));
+    cursor.insertText(QStringLiteral("Vanto v") + vantoVersion + " - " + vantoHomeText(Settings::instance()->language()) + '\n',
+        textFormat(versionPoints));
 
     QTextTableFormat blockTableFormat;
     blockTableFormat.setBorderStyle(QTextFrameFormat::BorderStyle_None);
@@ -167,6 +194,9 @@ void compose(QTextDocument* document, const Heading& heading, const QTableWidget
     fillCell(blockTable, 0, 1, columns.right, blockFormat);
 
     cursor.movePosition(QTextCursor::End);
+    cursor.setBlockFormat(centred());
+    cursor.insertText(pointBlankNote(), textFormat(versionPoints));
+    cursor.insertBlock(centred());
     cursor.setBlockFormat(centred());
     cursor.insertText(QCoreApplication::translate("RangeCard", "Note : ") + heading.note, blockFormat);
     // Two empty lines between the note and the card.
@@ -185,10 +215,63 @@ void compose(QTextDocument* document, const Heading& heading, const QTableWidget
     const QTextCharFormat headerFormat = textFormat(tablePoints, headerWeight);
     const QTextCharFormat cellFormat = textFormat(tablePoints);
     for (int column = 0; column < columnCount; ++column)
-        fillCell(card, 0, column, model->headerData(column, Qt::Horizontal).toString(), headerFormat);
+        fillCell(
+            card, 0, column, model->headerData(column, Qt::Horizontal).toString().replace('\n', ' '), headerFormat);
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columnCount; ++column)
             fillCell(card, row + 1, column, model->index(row, column).data().toString(), cellFormat);
+}
+
+namespace {
+
+// Whether a line of a cell of the card table (the document's last table) starts inside a word:
+// a header broken in a word or a number broken across lines.
+bool cardBreaksAWord(QTextDocument* document)
+{
+    document->documentLayout()->documentSize(); // lays the whole document out
+    QTextTable* card = nullptr;
+    for (QTextFrame* frame : document->rootFrame()->childFrames())
+        if (auto* table = qobject_cast<QTextTable*>(frame))
+            card = table;
+    if (!card)
+        return false;
+    for (int row = 0; row < card->rows(); ++row)
+        for (int column = 0; column < card->columns(); ++column) {
+            const QTextTableCell cell = card->cellAt(row, column);
+            for (QTextBlock block = cell.firstCursorPosition().block();
+                 block.isValid() && block.position() <= cell.lastCursorPosition().position(); block = block.next()) {
+                const QTextLayout* layout = block.layout();
+                for (int line = 1; line < layout->lineCount(); ++line) {
+                    const int start = layout->lineAt(line).textStart();
+                    if (start > 0 && !block.text().at(start - 1).isSpace())
+                        return true;
+                }
+            }
+        }
+    return false;
+}
+
+} // namespace
+
+void fitToPage(QTextDocument* document, QPrinter* printer)
+{
+    // The document's page is laid on the printer's printable area, so a page of the printable
+    // size at the document's resolution prints the fonts at their size, and a larger page prints
+    // them smaller.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    const auto layOut = [&](double scale) {
+        const QSizeF points = printer->pageLayout().paintRect(QPageLayout::Point).size();
+        document->setPageSize(points * dpi / 72.0 * scale);
+        return !cardBreaksAWord(document);
+    };
+    printer->setPageOrientation(QPageLayout::Portrait);
+    if (layOut(1.0))
+        return;
+    printer->setPageOrientation(QPageLayout::Landscape);
+    for (double scale = 1.0; scale < 2.0; scale += 0.1)
+        if (layOut(scale))
+            return;
 }
 
 } // namespace CardPrinter

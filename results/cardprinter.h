@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QTableWidget;
 class QTextDocument;
 class Settings;
@@ -40,6 +41,17 @@ struct Heading {
 };
 
 Heading heading(Shoot* load, const Settings* settings);
+// The ballistic coefficient as the block prints it: the one coefficient and its drag model, or
+// every band of a multi-band load, slowest first, each with the speed it starts at.
+QString bandsText(const Shoot* load);
+
+// The printed sentence that says which zero the point-blank ranges belong to.
+QString pointBlankNote();
+
+// Chooses the page for a composed card: portrait when no header or cell of the card table
+// breaks inside a word there, else landscape, made smaller until nothing breaks (down to half
+// size). Sets the printer's orientation and the document's page size.
+void fitToPage(QTextDocument* document, QPrinter* printer);
 
 // Lays the whole card out in an empty document: title, version line, block, note and the
 // rows of table (its header texts and the displayed texts of its cells).

@@ -6,6 +6,7 @@
 #include "ui_graphcontainer.h"
 
 #include <QDebug>
+#include <QStack>
 #include <qwt_picker_machine.h>
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
@@ -25,6 +26,22 @@ namespace {
 constexpr double bandStartCm = 4.0;
 constexpr double defaultScale = 50.0;
 
+// A picker whose read-out GraphContainer writes: the position in the units of the axes.
+class ReadoutPicker : public QwtPlotPicker {
+public:
+    ReadoutPicker(const GraphContainer* graph, QWidget* canvas)
+        : QwtPlotPicker(QwtPlot::xBottom, QwtPlot::yLeft, QwtPicker::CrossRubberBand, QwtPicker::AlwaysOn, canvas)
+        , graph(graph)
+    {
+    }
+
+protected:
+    QwtText trackerTextF(const QPointF& position) const override { return graph->readout(position); }
+
+private:
+    const GraphContainer* graph;
+};
+
 } // namespace
 
 GraphContainer::GraphContainer(QWidget* parent)
@@ -40,8 +57,7 @@ GraphContainer::GraphContainer(QWidget* parent)
     plot->setCanvasBackground(QBrush(Qt::white));
     plot->setContentsMargins(0, 0, 0, 0);
 
-    picker = new QwtPlotPicker(
-        QwtPlot::xBottom, QwtPlot::yLeft, QwtPicker::CrossRubberBand, QwtPicker::AlwaysOn, plot->canvas());
+    picker = new ReadoutPicker(this, plot->canvas());
     picker->setStateMachine(new QwtPickerDragPointMachine);
     picker->setRubberBandPen(QColor(Qt::green));
     picker->setTrackerPen(QColor(Qt::blue));
@@ -98,6 +114,7 @@ void GraphContainer::Prepare()
 
     const bool metric = settings->unitSystem() == 0;
     const QString bottomTitle = metric ? tr("Distance (m)") : tr("Distance (yd.)");
+    xUnit = metric ? "m" : "yd";
 
     // The band in the unit of the drop and drift axes.
     const double band = metric ? settings->killZoneSI() * 100.0 : settings->killZoneSI() * 100.0 / 2.54;
@@ -115,33 +132,47 @@ void GraphContainer::Prepare()
     const bool angles = angleDisplay == 1 || angleDisplay == 2;
     QString leftTitle;
     bool bandShown = false;
+    // The read-out of the cursor uses the unit of the axis and the decimals of the range card.
+    const QString lengthUnit = metric ? "cm" : "in";
+    const QString angleUnit = angleDisplay == 1 ? "MOA" : "mils";
+    yDecimals = 1;
     switch (container->plotType()) {
     case ShootContainer::Drop:
         leftTitle = metric ? tr("Drop (cm)") : tr("Drop (inches)");
         if (angles)
             leftTitle = angleDisplay == 1 ? tr("Drop (moa)") : tr("Drop (mils)");
         bandShown = !angles;
+        yUnit = angles ? angleUnit : lengthUnit;
         break;
     case ShootContainer::Velocity:
         leftTitle = metric ? tr("Velocity (m/s)") : tr("Velocity (f/s)");
+        yUnit = metric ? "m/s" : "f/s";
+        yDecimals = 0;
         break;
     case ShootContainer::Energy:
         leftTitle = metric ? tr("Energy (J)") : tr("Energy (ft.lbs)");
+        yUnit = metric ? "J" : "ft.lbs";
+        yDecimals = 0;
         break;
     case ShootContainer::Time:
         leftTitle = tr("Time of flight (s)");
+        yUnit = "s";
+        yDecimals = 2;
         break;
     case ShootContainer::Drift:
         leftTitle = metric ? tr("Drift (cm)") : tr("Drift (inches)");
         if (angles)
             leftTitle = angleDisplay == 1 ? tr("Drift (moa)") : tr("Drift (mils)");
         bandShown = !angles;
+        yUnit = angles ? angleUnit : lengthUnit;
         break;
     case ShootContainer::Bend:
         leftTitle = metric ? tr("Max Height (cm)") : tr("Max Height (inches)");
         bandShown = true;
+        yUnit = lengthUnit;
         break;
     default:
+        yUnit.clear();
         break;
     }
     killZoneLow->setVisible(bandShown);
@@ -210,5 +241,15 @@ void GraphContainer::enableZoomMode(bool on)
 void GraphContainer::ZoomOut()
 {
     qDebug().noquote() << "void GraphContainer::ZoomOut()";
-    zoomer->zoom(0);
+    // Back to the base with nothing above it, so that zooming forward brings no old view back.
+    QStack<QRectF> base;
+    base.push(zoomer->zoomBase());
+    zoomer->setZoomStack(base, 0);
+}
+
+QString GraphContainer::readout(const QPointF& position) const
+{
+    // Distances are whole units on the card; the other quantities keep the card's decimals.
+    return QString::number(position.x(), 'f', 0) + ' ' + xUnit + ", " + QString::number(position.y(), 'f', yDecimals)
+        + (yUnit.isEmpty() ? QString() : ' ' + yUnit);
 }

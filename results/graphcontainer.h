@@ -39,6 +39,9 @@ public:
     QwtPlotMarker* zeroLineMarker() const { return zeroLine; }
     QwtPlotZoomer* plotZoomer() const { return zoomer; }
     QwtPlotPicker* plotPicker() const { return picker; }
+    // The cursor read-out for a point of the plot: distance, then the plotted quantity, each
+    // in the unit of its axis with the decimals of the range card ("250 m, -12.3 cm").
+    QString readout(const QPointF& position) const;
 
 public slots:
     void UpdateGraph(int index, QVector<double>* i_value);
@@ -61,4 +64,7 @@ private:
     QwtPlotMarker* killZoneLow = nullptr;
     QwtPlotMarker* killZoneHigh = nullptr;
     QwtPlotMarker* zeroLine = nullptr;
+    QString xUnit = "m";
+    QString yUnit = "cm";
+    int yDecimals = 1;
 };

@@ -34,6 +34,11 @@ InfoPanel::InfoPanel(int index, QWidget* parent)
     QPalette colours = palette();
     colours.setBrush(QPalette::All, QPalette::WindowText, QBrush(LoadColors::color(index)));
     setPalette(colours);
+    // The three ranges are those of the sight setting that makes the most of the kill zone, not
+    // of the zero range the load was sighted in at: say so where they are read.
+    setToolTip(tr("MPBR, NZR and FZR are the maximum point-blank range and the near and far zero ranges of the "
+                  "best zero for the kill zone (the bullet rises at most half the kill zone above the line of "
+                  "sight), not those of the load's own zero range."));
 }
 
 InfoPanel::~InfoPanel() = default;

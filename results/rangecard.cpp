@@ -15,14 +15,60 @@
 #include <QClipboard>
 #include <QDebug>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QStyleOptionViewItem>
 #include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// The header text broken into lines at its spaces, no line wider than width where a word
+// allows it.
+QString wrapped(const QString& header, const QFontMetrics& metrics, int width)
+{
+    QStringList lines;
+    for (const QString& word : header.split(' ', Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + ' ' + word) <= width)
+            lines.last() += ' ' + word;
+        else
+            lines << word;
+    }
+    return lines.join('\n');
+}
+
+// Narrow columns, so that a whole card fits the window: each column is as wide as its widest
+// cell or the widest word of its header, and the header breaks into lines at its spaces. The
+// whole header shows as the column's tooltip.
+void fitColumns(QTableWidget* table)
+{
+    QHeaderView* header = table->horizontalHeader();
+    const QFontMetrics metrics = header->fontMetrics();
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int column = 0; column < table->columnCount(); ++column) {
+        QTableWidgetItem* item = table->horizontalHeaderItem(column);
+        const QString text = item->text().replace('\n', ' ');
+        int widestWord = 0;
+        for (const QString& word : text.split(' ', Qt::SkipEmptyParts))
+            widestWord = std::max(widestWord, metrics.horizontalAdvance(word));
+        int width = widestWord + margins;
+        QStyleOptionViewItem option;
+        option.initFrom(table);
+        for (int row = 0; row < table->rowCount(); ++row)
+            width = std::max(
+                width, table->itemDelegate()->sizeHint(option, table->model()->index(row, column)).width() + 1);
+        item->setText(wrapped(text, metrics, width - margins));
+        item->setToolTip(text);
+        header->resizeSection(column, width);
+    }
+}
+
+} // namespace
 
 RangeCard::RangeCard(int index, QWidget* parent)
     : QWidget(parent)
@@ -49,6 +95,14 @@ RangeCard::RangeCard(int index, QWidget* parent)
     ui->horizontalLayout->insertWidget(after, printDope);
     connect(printDope, &QPushButton::clicked, this, &RangeCard::printDopeCard);
     connect(pdfDope, &QPushButton::clicked, this, &RangeCard::exportDopeCardPdf);
+    // Somewhat smaller than the window's text and no side margins: twelve columns fit beside
+    // the settings and the info panels.
+    QFont font = ui->tableWidget->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    ui->tableWidget->setFont(font);
+    ui->tableWidget->horizontalHeader()->setFont(font);
+    QMargins margins = layout()->contentsMargins();
+    layout()->setContentsMargins(0, margins.top(), 0, margins.bottom());
 }
 
 RangeCard::~RangeCard() = default;
@@ -82,7 +136,7 @@ void RangeCard::populate()
     if (!load->active()) {
         heading = {};
         setEnabled(false);
-        table->resizeColumnsToContents();
+        fitColumns(table);
         return;
     }
     setEnabled(true);
@@ -99,7 +153,7 @@ void RangeCard::populate()
             table->setItem(row, column, item);
         }
     }
-    table->resizeColumnsToContents();
+    fitColumns(table);
 }
 
 void RangeCard::on_pushButton_copy_clicked()
@@ -117,7 +171,7 @@ void RangeCard::on_pushButton_copy_clicked()
     // the inputs say so on a line of their own first.
     QString text = ResultsState::instance()->outOfDate() ? ResultsState::outOfDateText() + '\n' : QString();
     for (int column = 0; column < table->columnCount(); ++column)
-        text += model->headerData(column, Qt::Horizontal).toString() + '\t';
+        text += model->headerData(column, Qt::Horizontal).toString().replace('\n', ' ') + '\t';
     text += '\n';
     for (int i = 0; i < cells.size(); ++i) {
         text += cells[i].data().toString();
@@ -152,7 +206,9 @@ void RangeCard::on_pushButton_exportPdf_clicked()
 void RangeCard::PrintTable(QTableWidget* table, QPrinter* printer)
 {
     qDebug().noquote() << "void RangeCard::PrintTable(QTableWidget*, QPrinter*)" << index;
-    composeDocument(table)->print(printer);
+    const std::unique_ptr<QTextDocument> document = composeDocument(table);
+    CardPrinter::fitToPage(document.get(), printer);
+    document->print(printer);
 }
 
 std::unique_ptr<QTextDocument> RangeCard::composeDocument(const QTableWidget* table) const

@@ -1,46 +1,28 @@
 #!/usr/bin/env bash
-# Takes the screenshots the README shows: the main window with the curves of four loads, one
-# load's range card and a load's editor page, from data/examples/four-loads.vnt, under a virtual X
-# server (Xvfb) with a settings store of its own. Needs xvfb, xauth, xdotool and imagemagick:
-#   apt-get install -y --no-install-recommends xvfb xauth xdotool imagemagick
+# Takes the screenshots the manuals show, in English, French and Italian: the main window (graph,
+# a load's page, a range card), the bullet selector, the custom database manager, the BC tool, the
+# kill-zone dialog and a printed card. The window test that checks every text in the three
+# languages leaves them (offscreen, with a settings store of its own); the printed card comes as a
+# PDF, drawn to a picture here. Needs pdftoppm (poppler-utils).
 # usage: scripts/screenshots.sh [build dir] [output dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 out_dir=${2:-doc/screenshots}
-vanto=$(realpath "$build_dir/bin/vanto")
 mkdir -p "$out_dir"
 out_dir=$(realpath "$out_dir")
 
-if [ -z "${VANTO_SCREENSHOTS_INNER:-}" ]; then
-    export VANTO_SCREENSHOTS_INNER=1
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$build_dir" "$out_dir"
-fi
-
 state=$(mktemp -d)
 trap 'rm -rf "$state"' EXIT
-mkdir -p "$state/Tarvanel"
-# A parameter file is a copy of the store: it is the store the program starts on.
-cp data/examples/four-loads.vnt "$state/Tarvanel/Vanto4.conf"
-export XDG_CONFIG_HOME=$state HOME=$state LC_ALL=C.UTF-8
+mkdir -p "$state/config" "$state/home"
+XDG_CONFIG_HOME=$state/config HOME=$state/home QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
+    VANTO_SCREENSHOTS="$state/shots" "$build_dir/bin/tst_window" textsFitTheirWidgets >/dev/null
 
-"$vanto" >/dev/null 2>&1 &
-pid=$!
-window=$(xdotool search --sync --name "^Vanto v")
-sleep 2
-eval "$(xdotool getwindowgeometry --shell "$window")"
-
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 1; }
-shot() { import -window "$window" "$out_dir/$1"; }
-
-# "Compute !" sits at the foot of the left column, the tool box titles at its top.
-click 150 $((HEIGHT - 68))
-shot graph.png
-click 420 45
-shot range-card.png
-click 330 45
-click 100 $((HEIGHT - 181))
-shot load-page.png
-
-kill "$pid"
+for lang in en fr it; do
+    mkdir -p "$out_dir/$lang"
+    for name in graph load-page range-card dbselector custodbmanager bcfromvfinder killzonesetter; do
+        cp "$state/shots/$lang/$name.png" "$out_dir/$lang/$name.png"
+    done
+    pdftoppm -r 50 -png -singlefile "$state/shots/$lang/printed-card.pdf" "$out_dir/$lang/printed-card"
+done
 echo "screenshots in $out_dir"

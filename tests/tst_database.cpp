@@ -336,7 +336,10 @@ void TestDatabase::changingDatabaseKeepsTheFilterTexts()
 {
     auto window = selector();
     filterOn(*window, {"", "224"});
+    table(*window, "tableView_bullets")->setCurrentIndex(table(*window, "tableView_bullets")->model()->index(0, 0));
+    QVERIFY(fetchedRows(table(*window, "tableView_details")->model()) > 0);
     window->findChild<QComboBox*>("comboBox_db")->setCurrentIndex(1);
+    QCOMPARE(fetchedRows(table(*window, "tableView_details")->model()), 0); // no bands of the other file
     QCOMPARE(window->findChild<QLineEdit*>("lineEdit_cal")->text(), QString("224"));
     QCOMPARE(window->findChild<QComboBox*>("comboBox_man")->count(), 3); // "", Federal, Hornady
     QAbstractItemModel* bullets = table(*window, "tableView_bullets")->model();

@@ -228,12 +228,10 @@ void TestMainWindow::formWidgets_data()
         row("doubleSpinBox_manScopeClick" + axis + "Dev", "decimals", 2);
         row("doubleSpinBox_manScopeClick" + axis + "Dev", "singleStep", 0.01);
         row("comboBox_manScopeClick" + axis + "DevUnit", "items", "cm|in");
-        row("comboBox_manScopeClick" + axis + "DevUnit", "maximumWidth", 40);
         range("doubleSpinBox_manScopeClick" + axis + "Dist", 10.0, 999.0);
         row("doubleSpinBox_manScopeClick" + axis + "Dist", "decimals", 0);
         row("doubleSpinBox_manScopeClick" + axis + "Dist", "singleStep", 1.0);
         row("comboBox_manScopeClick" + axis + "DistUnit", "items", "m|yd");
-        row("comboBox_manScopeClick" + axis + "DistUnit", "maximumWidth", 40);
     }
     range("doubleSpinBox_temp", -100.0, 100.0);
     row("doubleSpinBox_temp", "decimals", 0);
@@ -257,11 +255,9 @@ void TestMainWindow::formWidgets_data()
     range("spinBox_WindAngle", -180, 180);
     row("spinBox_WindAngle", "singleStep", 10);
     row("label_windRose", "maximumSize", QSize(120, 120));
-    row("toolBox_params", "minimumSize", QSize(290, 600));
+    row("toolBox_params", "minimumHeight", 600); // and as wide as its widest page
     row("pushButton_compute", "text", "Compute !");
     row("pushButton_compute", "minimumHeight", 50);
-    row("widget", "minimumWidth", 150);
-    row("widget", "maximumWidth", 150);
     row("widget", "minimumHeight", 50);
     row("pushButton_graphSelect_Drop", "text", "Drop");
     row("pushButton_graphSelect_Velocity", "text", "Velocity");

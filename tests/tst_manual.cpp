@@ -134,11 +134,17 @@ void TestManual::sourcesNameWhatTheProgramShows_data()
     // Names the program shows untranslated, commands and the conversion factors it uses.
     const QStringList fixed = {"Independant", "Same Zero Range", "Same Angle", "vanto-cli bc", ".vnt", "G1", "G7", "G8",
         "1.0936133", "0.3048", "0.06479891", "0.737562149", "1.3332239", "0.0174533", "3437.7467707849396", "(P/1000)",
-        "../screenshots/graph.png", "../screenshots/range-card.png", "../screenshots/load-page.png",
-        "vanto_UserManual_"};
-    for (const QString& lang : languages)
+        "vanto_UserManual_", "1 014"};
+    // The screenshots of the manual's own language.
+    const QStringList pictures = {"graph", "range-card", "load-page", "dbselector", "custodbmanager", "bcfromvfinder",
+        "killzonesetter", "printed-card"};
+    for (const QString& lang : languages) {
         for (const QString& text : fixed)
             QTest::newRow(qPrintable(lang + ": " + text)) << lang << text;
+        for (const QString& picture : pictures)
+            QTest::newRow(qPrintable(lang + ": " + picture))
+                << lang << "../screenshots/" + lang + '/' + picture + ".png";
+    }
 }
 
 void TestManual::sourcesNameWhatTheProgramShows()

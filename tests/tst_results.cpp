@@ -13,12 +13,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QTextDocument>
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 #include <qwt_plot.h>
 #include <qwt_plot_marker.h>
@@ -101,7 +102,7 @@ QStringList TestResults::headers(const QTableWidget* table) const
 {
     QStringList texts;
     for (int column = 0; column < table->columnCount(); ++column)
-        texts << table->horizontalHeaderItem(column)->text();
+        texts << table->horizontalHeaderItem(column)->text().replace('\n', ' '); // shown on narrow lines
     return texts;
 }
 
@@ -112,6 +113,7 @@ void TestResults::graphTitlesAndBand_data()
     QTest::addColumn<int>("angleDisplay");
     QTest::addColumn<QString>("leftTitle");
     QTest::addColumn<bool>("band");
+    QTest::addColumn<QString>("readout"); // pattern of the cursor read-out: the axes' units, the card's decimals
 
     struct Row {
         const char* name;
@@ -141,7 +143,11 @@ void TestResults::graphTitlesAndBand_data()
                     title = row.mils;
                 const bool band = row.band && !(angle > 0 && row.angleHidesBand);
                 const QString tag = QString("%1 %2 angle %3").arg(row.name, unit == 0 ? "metric" : "US").arg(angle);
-                QTest::newRow(qPrintable(tag)) << plot << unit << angle << title << band;
+                const QString yUnit = title.section('(', 1).chopped(1).replace("inches", "in").replace("moa", "MOA");
+                const QString decimals = plot == 2 || plot == 3 ? "" : plot == 4 ? "\\.\\d\\d" : "\\.\\d";
+                const QString readout = QString("^\\d+ %1, -?\\d+%2 %3$")
+                                            .arg(unit == 0 ? "m" : "yd", decimals, QRegularExpression::escape(yUnit));
+                QTest::newRow(qPrintable(tag)) << plot << unit << angle << title << band << readout;
             }
     }
 }
@@ -153,6 +159,7 @@ void TestResults::graphTitlesAndBand()
     QFETCH(int, angleDisplay);
     QFETCH(QString, leftTitle);
     QFETCH(bool, band);
+    QFETCH(QString, readout);
 
     settings->setUnitSystem(unitSystem);
     settings->setUseAngleDisplay(angleDisplay);
@@ -165,6 +172,9 @@ void TestResults::graphTitlesAndBand()
     QCOMPARE(graph.killZoneLowMarker()->isVisible(), band);
     QCOMPARE(graph.killZoneHighMarker()->isVisible(), band);
     QVERIFY(graph.zeroLineMarker()->isVisible());
+    graph.resize(640, 400);
+    const QString text = static_cast<QwtPicker*>(graph.plotPicker())->trackerText(QPoint(200, 120)).text();
+    QVERIFY2(QRegularExpression(readout).match(text).hasMatch(), qPrintable(text));
 }
 
 void TestResults::killZoneBand_data()
@@ -241,7 +251,10 @@ void TestResults::rightAxisFollowsTheLeftAndZoom()
     QCOMPARE(plot->axisScaleDiv(QwtPlot::yRight).lowerBound(), plot->axisScaleDiv(QwtPlot::yLeft).lowerBound());
     QCOMPARE(plot->axisScaleDiv(QwtPlot::yRight).upperBound(), plot->axisScaleDiv(QwtPlot::yLeft).upperBound());
 
+    graph.plotZoomer()->zoom(QRectF(120, -10, 100, 20));
     graph.ZoomOut();
+    QCOMPARE(graph.plotZoomer()->zoomRect(), base);
+    graph.plotZoomer()->zoom(1); // zoom forward: nothing is left to come back
     QCOMPARE(graph.plotZoomer()->zoomRect(), base);
     QCOMPARE(plot->axisScaleDiv(QwtPlot::yRight).upperBound(), left.upperBound());
 }

@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/messages.h"
 #include "ballistics/shoot.h"
+#include "database/dbselector.h"
 #include "loads/masterselector.h"
 #include "loads/paramtab.h"
 #include "loads/shootcontainer.h"
@@ -18,17 +19,23 @@
 
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStyleOption>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -43,6 +50,73 @@ namespace {
 
 // Set in the environment of the copy of this test that plays the restarted program.
 const char restartedVariable[] = "VANTO_TEST_RESTARTED";
+// When set, textsFitTheirWidgets leaves pictures of what it checks in that folder, one
+// subfolder per language: scripts/screenshots.sh makes the manual's screenshots so.
+const char screenshotsVariable[] = "VANTO_SCREENSHOTS";
+
+// The texts under root, shown now, that do not get the room they need: labels (plain and rich),
+// push buttons, check boxes, combo box items and header sections, one line each.
+QStringList cutTexts(QWidget* root)
+{
+    QStringList cut;
+    const auto check = [&](const QWidget* widget, const QString& text, int needed, int room) {
+        if (widget->isVisible() && needed > room)
+            cut << QString("%1 \"%2\" needs %3 px, has %4").arg(widget->objectName(), text).arg(needed).arg(room);
+    };
+    const auto widest = [](const QFontMetrics& metrics, const QString& text) {
+        int width = 0;
+        for (const QString& line : QString(text).remove('&').split('\n'))
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
+    };
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        const int room = label->contentsRect().width() - 2 * label->margin();
+        if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text())) {
+            QTextDocument document;
+            document.setDefaultFont(label->font());
+            document.setDocumentMargin(0);
+            document.setHtml(label->text());
+            check(label, document.toPlainText().left(40), int(document.idealWidth()), room);
+            check(
+                label, document.toPlainText().left(40), int(document.size().height()), label->contentsRect().height());
+        } else if (!label->wordWrap()) {
+            check(label, label->text(), widest(label->fontMetrics(), label->text()), room);
+        }
+    }
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+        const bool box = button->inherits("QCheckBox");
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+        const auto contents = box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
+        if (box || button->inherits("QPushButton"))
+            check(button, button->text(), widest(button->fontMetrics(), button->text()) + icon,
+                button->style()->subElementRect(contents, &option, button).width());
+    }
+    for (QComboBox* combo : root->findChildren<QComboBox*>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const int room
+            = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+        for (int item = 0; item < combo->count(); ++item)
+            check(combo, combo->itemText(item), widest(combo->fontMetrics(), combo->itemText(item)), room);
+    }
+    for (QScrollArea* area : root->findChildren<QScrollArea*>())
+        check(area, "page", area->horizontalScrollBar()->maximum(), 0);
+    for (QTableView* table : root->findChildren<QTableView*>())
+        check(table, "all columns", table->horizontalHeader()->length(), table->viewport()->width());
+    for (QHeaderView* header : root->findChildren<QHeaderView*>()) {
+        if (header->orientation() != Qt::Horizontal)
+            continue;
+        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int section = 0; section < header->count(); ++section) {
+            const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
+            if (!header->isSectionHidden(section))
+                check(header, text, widest(header->fontMetrics(), text) + margins, header->sectionSize(section));
+        }
+    }
+    return cut;
+}
 
 } // namespace
 
@@ -53,6 +127,9 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
 
+    // First, on the store of a first start: the loads and units a new user sees.
+    void textsFitTheirWidgets_data();
+    void textsFitTheirWidgets();
     void restartedProgramShowsTheSameState();
     void plotButtonsRecomputeAndRetitle();
     void unitSwitchRecomputes();
@@ -198,7 +275,7 @@ void TestWindow::unitSwitchRecomputes()
     QCOMPARE(computed.count(), 1);
     QVERIFY(panelText(0, "label_DTMvalue").endsWith(" yd"));
     auto* card = qobject_cast<RangeCard*>(widget<QTabWidget>("tabWidget_results")->widget(1));
-    QCOMPARE(card->findChild<QTableWidget*>()->horizontalHeaderItem(0)->text(), QString("Range (yd)"));
+    QCOMPARE(card->findChild<QTableWidget*>()->horizontalHeaderItem(0)->toolTip(), QString("Range (yd)"));
     QCOMPARE(window->findChild<GraphContainer*>()->plotWidget()->axisTitle(QwtPlot::xBottom).text(),
         QString("Distance (yd.)"));
 
@@ -541,6 +618,91 @@ void TestWindow::staleResultsStabilityAndTruingMenu()
             truing = dialog;
     QVERIFY(truing && truing->isVisible());
     truing->close();
+}
+
+void TestWindow::textsFitTheirWidgets_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"en", "fr", "it"})
+        QTest::newRow(language) << QString(language);
+}
+
+// Every window and dialog in every language, with a computed 12-column card: no label, button,
+// list item or column header is cut, and the whole card fits the 1280-pixel window.
+void TestWindow::textsFitTheirWidgets()
+{
+    QFETCH(QString, language);
+    if (!restarted) {
+        const QString before = settings->language();
+        settings->setLanguage(language);
+        QSettings().sync();
+        const QByteArray function = "textsFitTheirWidgets:" + language.toLatin1();
+        QCOMPARE(runRestartedCopy(function.constData()), 0);
+        settings->setLanguage(before);
+        return;
+    }
+    if (settings->language() != language)
+        QSKIP("the restarted copy checks the language it started in");
+
+    settings->setCardDisplayMOA(true);
+    settings->setCardDisplayMils(true);
+    settings->setCardDisplayClicks(true);
+    QTest::mouseClick(widget<QPushButton>("pushButton_compute"), Qt::LeftButton);
+    QStringList cut;
+    const auto settle = [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); };
+    const QString pictures = qEnvironmentVariable(screenshotsVariable);
+    const auto picture = [&](QWidget* shown, const QString& name) {
+        if (!pictures.isEmpty() && QDir().mkpath(pictures + '/' + language))
+            shown->grab().save(pictures + '/' + language + '/' + name + ".png");
+    };
+    auto* toolBox = widget<QToolBox>("toolBox_params");
+    for (int page = 0; page < toolBox->count(); ++page) {
+        toolBox->setCurrentIndex(page);
+        settle();
+        cut << cutTexts(toolBox);
+        if (page == 3)
+            picture(window.get(), "load-page");
+    }
+    toolBox->setCurrentIndex(2);
+    auto* results = widget<QTabWidget>("tabWidget_results");
+    for (int tab = 0; tab < results->count(); ++tab) {
+        results->setCurrentIndex(tab);
+        settle();
+        cut << cutTexts(results);
+        if (tab < 2)
+            picture(window.get(), tab == 0 ? "graph" : "range-card");
+        if (tab == 1 && !pictures.isEmpty()) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pictures + '/' + language + "/printed-card.pdf");
+            qobject_cast<RangeCard*>(results->widget(1))
+                ->PrintTable(results->widget(1)->findChild<QTableWidget*>(), &printer);
+        }
+    }
+    QCOMPARE(results->widget(1)->findChild<QTableWidget*>()->columnCount(), 12);
+    cut << cutTexts(window.get());
+
+    widget<QAction>("actionAbout")->trigger();
+    widget<QAction>("actionBC_from_velocity_measurements")->trigger();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top == window.get()
+            || (!top->inherits("QDialog") && !top->inherits("DBselector") && !top->inherits("CustoDBManager")))
+            continue;
+        top->show();
+        settle();
+        if (auto* calculate = top->findChild<QPushButton*>("pushButton_calculate"))
+            QTest::mouseClick(calculate, Qt::LeftButton);
+        if (auto* bullets = top->findChild<QAbstractItemView*>("tableView_bullets"))
+            bullets->setCurrentIndex(bullets->model()->index(0, 0));
+        settle();
+        for (const QString& text : cutTexts(top))
+            cut << top->metaObject()->className() + QString(": ") + text;
+        picture(top, QString(top->metaObject()->className()).toLower());
+        top->close();
+    }
+    for (const QString& text : cut)
+        qWarning().noquote() << text;
+    QVERIFY2(cut.isEmpty(), "texts cut, listed above");
 }
 
 QTEST_MAIN(TestWindow)

@@ -467,15 +467,15 @@ la base personnelle</translation>
     </message>
     <message>
         <source>MPBR:</source>
-        <translation>PBR max :</translation>
+        <translation>MPBR :</translation>
     </message>
     <message>
         <source>NZR:</source>
-        <translation>Zéro proche :</translation>
+        <translation>Zéro 1 :</translation>
     </message>
     <message>
         <source>FZR:</source>
-        <translation>Zéro lointain :</translation>
+        <translation>Zéro 2 :</translation>
     </message>
     <message>
         <source>Load</source>
@@ -512,6 +512,10 @@ la base personnelle</translation>
     <message>
         <source>Below 1.3 the stability is marginal: the bullet may not fly point first in cold, dense air</source>
         <translation>En dessous de 1,3 la stabilité est limite : la balle peut ne pas voler pointe en avant dans un air froid et dense</translation>
+    </message>
+    <message>
+        <source>MPBR, NZR and FZR are the maximum point-blank range and the near and far zero ranges of the best zero for the kill zone (the bullet rises at most half the kill zone above the line of sight), not those of the load&apos;s own zero range.</source>
+        <translation>MPBR, Zéro 1 et Zéro 2 sont la portée maximale de tir à bout portant et les distances de zéro proche et lointaine du meilleur zéro pour la zone vitale (la balle monte au plus de la moitié de la zone vitale au-dessus de la ligne de visée), et non celles de la distance de zéro de la charge.</translation>
     </message>
 </context>
 <context>
@@ -565,11 +569,11 @@ la base personnelle</translation>
     </message>
     <message>
         <source>Same Zero Range</source>
-        <translation>Même distance de réglage</translation>
+        <translation>Même zéro</translation>
     </message>
     <message>
         <source>Same Angle</source>
-        <translation>Même angle de tir</translation>
+        <translation>Même angle</translation>
     </message>
     <message>
         <source>Kill zone</source>
@@ -641,7 +645,7 @@ la base personnelle</translation>
     </message>
     <message>
         <source>custom value</source>
-        <translation>valeur personnalisée</translation>
+        <translation>personnalisée</translation>
     </message>
     <message>
         <source>Horiz.</source>
@@ -669,7 +673,7 @@ la base personnelle</translation>
     </message>
     <message>
         <source>Up/Downhill</source>
-        <translation>Tir en montée/descente</translation>
+        <translation>Pente</translation>
     </message>
     <message>
         <source>Up</source>
@@ -689,7 +693,7 @@ la base personnelle</translation>
     </message>
     <message>
         <source>Base pressure</source>
-        <translation>Pression de référence</translation>
+        <translation>Pression de réf.</translation>
     </message>
     <message>
         <source>Altitude</source>
@@ -1238,6 +1242,10 @@ base de projectiles</translation>
         <translation>La fiche de tir n&apos;a pas pu être enregistrée dans %1 :
 %2</translation>
     </message>
+    <message>
+        <source>Near zero, far zero and maximum point-blank range are those of the best zero for the kill zone (the bullet rises at most half the kill zone above the line of sight), not of the zero range above.</source>
+        <translation>Zéro proche, zéro lointain et portée maximale de tir à bout portant sont ceux du meilleur zéro pour la zone vitale (la balle monte au plus de la moitié de la zone vitale au-dessus de la ligne de visée), et non de la distance de zéro ci-dessus.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsState</name>
@@ -1395,6 +1403,13 @@ Vanto continue avec les valeurs que vous saisissez, mais elles seront perdues à
     </message>
 </context>
 <context>
+    <name>Vanto</name>
+    <message>
+        <source>Vanto user manual (%1)</source>
+        <translation>Manuel d&apos;utilisation de Vanto (%1)</translation>
+    </message>
+</context>
+<context>
     <name>about</name>
     <message>
         <source>About</source>
@@ -1402,7 +1417,7 @@ Vanto continue avec les valeurs que vous saisissez, mais elles seront perdues à
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; font-size:12pt; font-weight:600;&quot;&gt;Vanto vxxx_version_xxx&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;xxx_home_text_xxx&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Contact: questions and reports, see the &lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;user manual&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; text-decoration: underline;&quot;&gt;Translations :&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Français : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Italiano : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Other : looking for translators !!&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Compiled with Qt xxx_qt_compile_version_xxx&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Executed with Qt xxx_qt_exec_version_xxx&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; font-size:12pt; font-weight:600;&quot;&gt;Vanto vxxx_version_xxx&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;xxx_home_text_xxx&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Contact : questions et signalements, voir le &lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;manuel d&apos;utilisation&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; text-decoration: underline;&quot;&gt;Traductions :&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Français : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Italiano : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Autres : traducteurs recherchés !&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Compilé avec Qt xxx_qt_compile_version_xxx&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Exécuté avec Qt xxx_qt_exec_version_xxx&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; font-size:12pt; font-weight:600;&quot;&gt;Vanto vxxx_version_xxx&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;xxx_home_text_xxx&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Contact : questions et signalements, voir le &lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;manuel d&apos;utilisation&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; text-decoration: underline;&quot;&gt;Traductions :&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Français : contributeurs de Vanto&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Italiano : contributeurs de Vanto&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Autres : traducteurs recherchés !&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Compilé avec Qt xxx_qt_compile_version_xxx&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Exécuté avec Qt xxx_qt_exec_version_xxx&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Close</source>

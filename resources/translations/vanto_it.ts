@@ -467,15 +467,15 @@ database personale</translation>
     </message>
     <message>
         <source>MPBR:</source>
-        <translation>PBR max:</translation>
+        <translation>MPBR:</translation>
     </message>
     <message>
         <source>NZR:</source>
-        <translation>Zero vicino:</translation>
+        <translation>1° zero:</translation>
     </message>
     <message>
         <source>FZR:</source>
-        <translation>Zero lontano:</translation>
+        <translation>2° zero:</translation>
     </message>
     <message>
         <source>Load</source>
@@ -512,6 +512,10 @@ database personale</translation>
     <message>
         <source>Below 1.3 the stability is marginal: the bullet may not fly point first in cold, dense air</source>
         <translation>Sotto 1,3 la stabilità è al limite: la palla può non volare di punta in aria fredda e densa</translation>
+    </message>
+    <message>
+        <source>MPBR, NZR and FZR are the maximum point-blank range and the near and far zero ranges of the best zero for the kill zone (the bullet rises at most half the kill zone above the line of sight), not those of the load&apos;s own zero range.</source>
+        <translation>MPBR, 1° zero e 2° zero sono la distanza massima di tiro utile e le distanze di zero vicina e lontana del miglior azzeramento per la zona vitale (la palla sale al massimo di metà della zona vitale sopra la linea di mira), non quelle della distanza di azzeramento della carica.</translation>
     </message>
 </context>
 <context>
@@ -565,11 +569,11 @@ database personale</translation>
     </message>
     <message>
         <source>Same Zero Range</source>
-        <translation>Stessa distanza di azzeramento</translation>
+        <translation>Stesso zero</translation>
     </message>
     <message>
         <source>Same Angle</source>
-        <translation>Stesso angolo di tiro</translation>
+        <translation>Stesso angolo</translation>
     </message>
     <message>
         <source>Kill zone</source>
@@ -641,7 +645,7 @@ database personale</translation>
     </message>
     <message>
         <source>custom value</source>
-        <translation>valore personalizzato</translation>
+        <translation>personalizzato</translation>
     </message>
     <message>
         <source>Horiz.</source>
@@ -669,7 +673,7 @@ database personale</translation>
     </message>
     <message>
         <source>Up/Downhill</source>
-        <translation>Tiro in salita/discesa</translation>
+        <translation>Pendenza</translation>
     </message>
     <message>
         <source>Up</source>
@@ -689,7 +693,7 @@ database personale</translation>
     </message>
     <message>
         <source>Base pressure</source>
-        <translation>Pressione di riferimento</translation>
+        <translation>Pressione rif.</translation>
     </message>
     <message>
         <source>Altitude</source>
@@ -1238,6 +1242,10 @@ database delle palle</translation>
         <translation>La tabella di tiro compatta non è stata salvata in %1:
 %2</translation>
     </message>
+    <message>
+        <source>Near zero, far zero and maximum point-blank range are those of the best zero for the kill zone (the bullet rises at most half the kill zone above the line of sight), not of the zero range above.</source>
+        <translation>Zero vicino, zero lontano e distanza massima di tiro utile sono quelli del miglior azzeramento per la zona vitale (la palla sale al massimo di metà della zona vitale sopra la linea di mira), non della distanza di azzeramento qui sopra.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsState</name>
@@ -1395,6 +1403,13 @@ Vanto continua con i valori inseriti, ma andranno persi alla chiusura.</translat
     </message>
 </context>
 <context>
+    <name>Vanto</name>
+    <message>
+        <source>Vanto user manual (%1)</source>
+        <translation>Manuale utente di Vanto (%1)</translation>
+    </message>
+</context>
+<context>
     <name>about</name>
     <message>
         <source>About</source>
@@ -1402,7 +1417,7 @@ Vanto continua con i valori inseriti, ma andranno persi alla chiusura.</translat
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; font-size:12pt; font-weight:600;&quot;&gt;Vanto vxxx_version_xxx&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;xxx_home_text_xxx&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Contact: questions and reports, see the &lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;user manual&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; text-decoration: underline;&quot;&gt;Translations :&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Français : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Italiano : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Other : looking for translators !!&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Compiled with Qt xxx_qt_compile_version_xxx&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Executed with Qt xxx_qt_exec_version_xxx&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; font-size:12pt; font-weight:600;&quot;&gt;Vanto vxxx_version_xxx&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;xxx_home_text_xxx&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Contatti: domande e segnalazioni, vedere il &lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;manuale utente&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; text-decoration: underline;&quot;&gt;Traduzioni:&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Français : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Italiano : Vanto contributors&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Altre: cerchiamo traduttori!&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Compilato con Qt xxx_qt_compile_version_xxx&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Eseguito con Qt xxx_qt_exec_version_xxx&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; font-size:12pt; font-weight:600;&quot;&gt;Vanto vxxx_version_xxx&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;xxx_home_text_xxx&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Contatti: domande e segnalazioni, vedere il &lt;a href=&quot;xxx_home_url_xxx&quot;&gt;&lt;span style=&quot; text-decoration: underline; color:#0000ff;&quot;&gt;manuale utente&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;span style=&quot; text-decoration: underline;&quot;&gt;Traduzioni:&lt;/span&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Français : contributori di Vanto&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Italiano : contributori di Vanto&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;- Altre: cerchiamo traduttori!&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;&lt;br/&gt;&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Compilato con Qt xxx_qt_compile_version_xxx&lt;/p&gt;&lt;p style=&quot;line-height:30%&quot;&gt;Eseguito con Qt xxx_qt_exec_version_xxx&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Close</source>
