@@ -459,6 +459,18 @@ bool privateStoreSaved()
     return saved;
 }
 
+// Reads a parameter file into the private store and makes sure the store holds it: Success, or
+// the exit status that says why not (after saying it).
+int readParameters(const QString& file)
+{
+    QString why;
+    if (!ParameterFile::load(file, &why)) {
+        fail("cannot read " + file + ": " + why);
+        return why == ParameterFile::temporaryFolderProblem() ? UnwritableStore : UnreadableFile;
+    }
+    return privateStoreSaved() ? Success : UnwritableStore;
+}
+
 int runBc(const QStringList& arguments)
 {
     BcOptions options;
@@ -467,17 +479,12 @@ int runBc(const QStringList& arguments)
         return UsageError;
     if (helpShown)
         return flushed();
-    QString why;
-    if (!options.parameters.isEmpty()) {
-        if (!ParameterFile::load(options.parameters, &why)) {
-            fail("cannot read " + options.parameters + ": " + why);
-            return why == ParameterFile::temporaryFolderProblem() ? UnwritableStore : UnreadableFile;
-        }
-    } else {
+    if (options.parameters.isEmpty())
         Settings::instance()->initialize();
-    }
-    if (!privateStoreSaved())
-        return UnwritableStore;
+    const int read = options.parameters.isEmpty() ? (privateStoreSaved() ? Success : UnwritableStore)
+                                                  : readParameters(options.parameters);
+    if (read != Success)
+        return read;
     const BcFinder::Result result = BcFinder::find(options.input);
     if (!result.found) {
         fail("Unable to find a valid solution");
@@ -570,13 +577,8 @@ int runTrue(const QStringList& arguments)
         return UsageError;
     if (helpShown)
         return flushed();
-    QString why;
-    if (!ParameterFile::load(options.file, &why)) {
-        fail("cannot read " + options.file + ": " + why);
-        return why == ParameterFile::temporaryFolderProblem() ? UnwritableStore : UnreadableFile;
-    }
-    if (!privateStoreSaved())
-        return UnwritableStore;
+    if (const int read = readParameters(options.file); read != Success)
+        return read;
     const Shoot& load = *ShootContainer::instance()->GetShoot(options.load);
     const Truing::Result result = Truing::fit(load, options.input);
     if (!result.found) {
@@ -634,13 +636,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "vanto-cli: warning: %s\n", qUtf8Printable(QString(text).replace('\n', ' ')));
     });
 
-    QString why;
-    if (!ParameterFile::load(options.file, &why)) {
-        fail("cannot read " + options.file + ": " + why);
-        return why == ParameterFile::temporaryFolderProblem() ? UnwritableStore : UnreadableFile;
-    }
-    if (!privateStoreSaved())
-        return UnwritableStore;
+    if (const int read = readParameters(options.file); read != Success)
+        return read;
 
     ShootContainer* container = ShootContainer::instance();
     if (options.behavior == "zero")
