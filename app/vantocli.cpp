@@ -221,8 +221,13 @@ QString csvReport(const QList<LoadReport>& reports, const QList<CardLayout::Colu
         for (double value : report.pointBlank)
             blank << csvNumber(value);
         const double stability = load.GyroscopicStability();
-        const QString warning = Stability::warningText(Stability::rate(stability));
-        stream << "# stability: " << csvNumber(stability) << (warning.isEmpty() ? "" : " (" + warning + ")") << "\n";
+        QStringList notes;
+        if (const QString warning = Stability::warningText(Stability::rate(stability)); !warning.isEmpty())
+            notes << warning;
+        if (load.lengthNeedsCheck())
+            notes << "length not checked";
+        stream << "# stability: " << csvNumber(stability) << (notes.isEmpty() ? "" : " (" + notes.join(", ") + ")")
+               << "\n";
         stream << "# point blank (m): near zero, far zero, peak height, peak distance, maximum range: "
                << blank.join(", ") << "\n";
         QStringList header;
@@ -257,15 +262,17 @@ QString jsonReport(const QList<LoadReport>& reports, const QList<CardLayout::Col
                 cells << load.CardSeries(column.series).value(row);
             rows << jsonArray(cells);
         }
-        QString entry = QString("{\"index\": %1, \"title\": %2, \"shootAngle\": %3, \"zeroRange\": %4, "
-                                "\"zeroRangeUnit\": %5, \"stability\": %9, \"pointBlank\": %6, "
-                                "\"card\": {\"columns\": [%7], \"rows\": [%8]}")
-                            .arg(report.index)
-                            .arg(jsonString(load.title()), jsonNumber(load.shootAngle()))
-                            .arg(load.zeroRange())
-                            .arg(load.zeroRangeUnit())
-                            .arg(jsonArray(report.pointBlank), headers.join(", "), rows.join(", "),
-                                jsonNumber(load.GyroscopicStability()));
+        QString entry
+            = QString("{\"index\": %1, \"title\": %2, \"shootAngle\": %3, \"zeroRange\": %4, "
+                      "\"zeroRangeUnit\": %5, \"stability\": %9, \"lengthNeedsCheck\": %10, \"pointBlank\": %6, "
+                      "\"card\": {\"columns\": [%7], \"rows\": [%8]}")
+                  .arg(report.index)
+                  .arg(jsonString(load.title()), jsonNumber(load.shootAngle()))
+                  .arg(load.zeroRange())
+                  .arg(load.zeroRangeUnit())
+                  .arg(jsonArray(report.pointBlank), headers.join(", "), rows.join(", "),
+                      jsonNumber(load.GyroscopicStability()),
+                      load.lengthNeedsCheck() ? QStringLiteral("true") : QStringLiteral("false"));
         if (withSeries) {
             QStringList trajectory;
             for (int index = 0; index < Shoot::trajectorySeriesCount; ++index)

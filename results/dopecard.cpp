@@ -66,6 +66,7 @@ Winds windsOf(const Settings& settings)
 Table table(const Shoot& load, const Settings& settings)
 {
     Table card;
+    card.metric = settings.unitSystem() == 0;
     card.mils = settings.useAngleDisplay() == 2;
     const Winds winds = windsOf(settings);
     card.windSpeeds = winds.shown;
@@ -77,7 +78,7 @@ Table table(const Shoot& load, const Settings& settings)
     const QVector<double> driftCm = load.TrajectorySeries(1);
     if (states.size() < 2 || times.size() < int(states.size()) || driftCm.size() + 1 < int(states.size()))
         return card;
-    const bool metric = settings.unitSystem() == 0;
+    const bool metric = card.metric;
     const double toMetres = metric ? 1.0 : 1.0 / yardsPerMetre;
     const double v0 = load.muzzleVelocityMs();
     const double clickV = settings.clickValueV();
@@ -162,7 +163,7 @@ QString number(double value, int decimals = 0)
     return std::isfinite(value) ? QString::number(value, 'f', decimals) : QString("-");
 }
 
-QStringList headerLines(const Shoot& load, const Settings& settings, bool outOfDate)
+QStringList headerLines(const Shoot& load, const Settings& settings)
 {
     const QStringList models = {"G1", "G2", "G5", "G6", "G7", "G8"};
     QStringList coefficients;
@@ -194,28 +195,35 @@ QStringList headerLines(const Shoot& load, const Settings& settings, bool outOfD
                   .arg(settings.upHillDirectionStr());
     lines << conditions;
     lines << QCoreApplication::translate("DopeCard", "Date %1").arg(QDate::currentDate().toString(Qt::ISODate));
-    if (outOfDate)
-        lines << QCoreApplication::translate(
-            "DopeCard", "(not recomputed): the inputs changed after the last computation");
     return lines;
 }
 
 } // namespace
 
-void compose(QTextDocument* document, const Shoot& load, const Settings& settings, bool outOfDate)
+Card card(const Shoot& load, const Settings& settings)
 {
-    const Table card = table(load, settings);
-    const bool metric = settings.unitSystem() == 0;
+    return {load.title(), headerLines(load, settings), table(load, settings)};
+}
+
+void compose(QTextDocument* document, const Card& dope, bool outOfDate)
+{
+    const Table& card = dope.table;
+    const bool metric = card.metric;
     const QString angleUnit = card.mils ? "mil" : "MOA";
 
     document->clear();
     QTextCursor cursor(document);
     cursor.insertText(
-        QCoreApplication::translate("DopeCard", "Dope card") + ": " + load.title(), textFormat(headerPoints, true));
-    const QStringList lines = headerLines(load, settings, outOfDate);
-    for (int i = 0; i < lines.size(); ++i) {
+        QCoreApplication::translate("DopeCard", "Dope card") + ": " + dope.title, textFormat(headerPoints, true));
+    for (const QString& line : dope.header) {
         cursor.insertBlock();
-        cursor.insertText(lines[i], textFormat(textPoints, outOfDate && i == lines.size() - 1));
+        cursor.insertText(line, textFormat(textPoints));
+    }
+    if (outOfDate) {
+        cursor.insertBlock();
+        cursor.insertText(
+            QCoreApplication::translate("DopeCard", "(not recomputed): the inputs changed after the last computation"),
+            textFormat(textPoints, true));
     }
     cursor.insertBlock();
 

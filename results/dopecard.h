@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QTextDocument;
 class Settings;
@@ -31,6 +32,7 @@ struct Row {
 };
 
 struct Table {
+    bool metric = true; // m, m/s and J, or yd, ft/s and ft.lbs
     bool mils = false;
     QList<double> windSpeeds; // in windUnit
     QString windUnit;
@@ -42,12 +44,24 @@ struct Table {
 // has none).
 Table table(const Shoot& load, const Settings& settings);
 
+// What the card prints: the load's title, the header lines (zero, conditions, date) and the
+// table, all taken at once when a computation is shown, so that the header describes the
+// computation of the rows whatever is edited afterwards without computing.
+struct Card {
+    QString title;
+    QStringList header;
+    Table table;
+};
+
+// The card of the load's last computation under the current settings.
+Card card(const Shoot& load, const Settings& settings);
+
 // "12.5 U", "3 D", "0.4 L", "1.0 R", or "0" / "0.0" for nothing to correct.
 QString marked(double value, int decimals, const char* positive, const char* negative);
 
-// Lays the card out in an empty document: the header (load, zero, conditions, date; and a
-// warning when the results are older than the inputs) and the table.
-void compose(QTextDocument* document, const Shoot& load, const Settings& settings, bool outOfDate);
+// Lays the card out in an empty document: the title, the header lines and a warning when the
+// results are older than the inputs, then the table.
+void compose(QTextDocument* document, const Card& card, bool outOfDate);
 
 // Prints document as a PDF file under fileName, on A4 portrait, through PdfExport: false, with
 // the reason in errorText, when the file cannot be written (an older file is then left whole).

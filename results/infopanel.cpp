@@ -94,6 +94,14 @@ void InfoPanel::showStability(const Shoot* load)
         text = QString::number(factor, 'f', 2);
         break;
     }
+    // A bullet picked from a database without a length gets the factor of a length that is not
+    // its own: say so beside the factor until the length is entered.
+    if (load->active() && load->lengthNeedsCheck()) {
+        text += "\n" + tr("(length not checked)");
+        tip = (tip.isEmpty() ? QString() : tip + "\n")
+            + tr("The bullet database gives no length for this bullet, so this factor is computed with a length "
+                 "that may not be the bullet's: please enter the bullet's length in the load's page.");
+    }
     stabilityValue->setText(text);
     stabilityValue->setToolTip(tip);
     // A warning stands out in bold (red is a load's colour).

@@ -135,12 +135,14 @@ void RangeCard::populate()
     Shoot* load = container->GetShoot(index);
     if (!load->active()) {
         heading = {};
+        dopeCard = {};
         setEnabled(false);
         fitColumns(table);
         return;
     }
     setEnabled(true);
     heading = CardPrinter::heading(load, settings);
+    dopeCard = DopeCard::card(*load, *settings);
     const int rows = load->CardSeries(columns.first().series).size();
     table->setRowCount(rows);
     for (int column = 0; column < columns.size(); ++column) {
@@ -226,7 +228,7 @@ std::unique_ptr<QTextDocument> RangeCard::composeDocument(const QTableWidget* ta
 std::unique_ptr<QTextDocument> RangeCard::composeDopeCard() const
 {
     auto document = std::make_unique<QTextDocument>();
-    DopeCard::compose(document.get(), *container->GetShoot(index), *settings, ResultsState::instance()->outOfDate());
+    DopeCard::compose(document.get(), dopeCard, ResultsState::instance()->outOfDate());
     return document;
 }
 

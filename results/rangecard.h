@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/cardprinter.h"
+#include "results/dopecard.h"
 
 #include <QWidget>
 
@@ -26,7 +27,7 @@ class RangeCard;
 // CardPrinter, whose title, block and note populate() takes with the table: a load edited
 // without computing prints the load and conditions of the table, not the edited ones. The
 // print dialog and the save dialog go through replaceable functions so that tests can answer
-// them. Two more buttons print the load's dope card or save it as PDF.
+// them. Two more buttons print the dope card of the same computation or save it as PDF.
 class RangeCard : public QWidget {
     Q_OBJECT
 
@@ -49,7 +50,7 @@ public:
     // The document PrintTable prints, for the given table (under the heading of the last fill).
     std::unique_ptr<QTextDocument> composeDocument(const QTableWidget* table) const;
 
-    // The dope card of this card's load (DopeCard), as it prints.
+    // The dope card of the computation the table shows (DopeCard), as it prints.
     std::unique_ptr<QTextDocument> composeDopeCard() const;
 
 public slots:
@@ -66,6 +67,7 @@ private:
     Settings* settings;
     ShootContainer* container;
     CardPrinter::Heading heading; // of the computation the table shows
+    DopeCard::Card dopeCard;      // of the same computation
     PrintDialogStep runPrintDialog;
     FileNameProvider askSaveName;
 };

@@ -88,6 +88,7 @@ void TestCli::initTestCase()
         third->setBCMulti({0, 1800, 2400}, {0.447, 0.462, 0.475});
         third->setZeroRange(300);
         third->setZeroRangeUnit(1);
+        third->setLengthNeedsCheck(true);
     });
 }
 
@@ -157,6 +158,7 @@ void TestCli::csvBlocks()
     QVERIFY(lines[header + 1].startsWith("100,"));
     QCOMPARE(lines[header + 1].split(',').size(), 12);
     QVERIFY(lines.contains("# load 2: Sierra, 168 \"MK\""));
+    QCOMPARE(lines.filter(QRegularExpression("^# stability: .*\\(.*length not checked\\)$")).size(), 1);
     QVERIFY(!result.out.contains("# load 1:"));
 }
 
@@ -213,6 +215,7 @@ void TestCli::jsonMatchesTheProgram()
         QCOMPARE(entry.value("zeroRange").toInt(), load->zeroRange());
         QCOMPARE(entry.value("zeroRangeUnit").toInt(), load->zeroRangeUnit());
         QCOMPARE(entry.value("stability").toDouble(), load->GyroscopicStability());
+        QCOMPARE(entry.value("lengthNeedsCheck"), QJsonValue(indices[i] == 2));
         const QList<double> pointBlank = load->PointBlankRanges();
         const QJsonArray sentBlank = entry.value("pointBlank").toArray();
         QCOMPARE(sentBlank.size(), 5);

@@ -602,9 +602,18 @@ void TestExport::dopeCardAgreesWithTheRangeCard()
     QVERIFY(DopeCard::marked(card.rows.last().comeUpAngle, 1, "U", "D").endsWith(" U"));
 
     RangeCard rangeCard(0);
+    rangeCard.populate();
     const QString text = rangeCard.composeDopeCard()->toPlainText();
     QVERIFY2(text.startsWith("Dope card: 308 Win 168 gr\nZero 200 m"), qPrintable(text));
     QVERIFY(text.contains(QDate::currentDate().toString(Qt::ISODate)));
+    // Edited without computing: the header and the wind columns are still those of the rows.
+    container->GetShoot(0)->setTitle("edited");
+    container->GetShoot(0)->setMuzzleVelocity(3100);
+    settings->setWindVelocity(wind + 3);
+    QStringList lines = rangeCard.composeDopeCard()->toPlainText().split('\n');
+    lines.removeAll(
+        QCoreApplication::translate("DopeCard", "(not recomputed): the inputs changed after the last computation"));
+    QCOMPARE(lines.join('\n'), text);
 }
 
 // A card of twelve columns on A4: no header word and no number is broken across lines, on the

@@ -609,6 +609,14 @@ void TestWindow::staleResultsStabilityAndTruingMenu()
     QCOMPARE(plot->title().text(), QString());
     QVERIFY2(panelText(0, "label_SGvalue").endsWith(" " + QCoreApplication::translate("InfoPanel", "(not stable)")),
         qPrintable(panelText(0, "label_SGvalue")));
+    // A database bullet whose length was never entered: the factor says so until it is.
+    const QString notChecked = QCoreApplication::translate("InfoPanel", "(length not checked)");
+    Shoot* load = ShootContainer::instance()->GetShoot(0);
+    for (const bool needsCheck : {true, false}) {
+        load->setLengthNeedsCheck(needsCheck);
+        QTest::mouseClick(compute, Qt::LeftButton);
+        QCOMPARE(panelText(0, "label_SGvalue").endsWith("\n" + notChecked), needsCheck);
+    }
     twist->setValue(ownTwist);
 
     widget<QAction>("actionTruing")->trigger();

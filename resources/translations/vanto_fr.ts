@@ -517,6 +517,14 @@ la base personnelle</translation>
         <source>MPBR, NZR and FZR are the maximum point-blank range and the near and far zero ranges of the best zero for the kill zone (the bullet rises at most half the kill zone above the line of sight), not those of the load&apos;s own zero range.</source>
         <translation>MPBR, Zéro 1 et Zéro 2 sont la portée maximale de tir à bout portant et les distances de zéro proche et lointaine du meilleur zéro pour la zone vitale (la balle monte au plus de la moitié de la zone vitale au-dessus de la ligne de visée), et non celles de la distance de zéro de la charge.</translation>
     </message>
+    <message>
+        <source>(length not checked)</source>
+        <translation>(longueur non vérifiée)</translation>
+    </message>
+    <message>
+        <source>The bullet database gives no length for this bullet, so this factor is computed with a length that may not be the bullet&apos;s: please enter the bullet&apos;s length in the load&apos;s page.</source>
+        <translation>La base de projectiles ne donne pas de longueur pour cette balle : ce facteur est donc calculé avec une longueur qui n&apos;est peut-être pas celle de la balle. Saisissez la longueur de la balle dans la page de la charge.</translation>
+    </message>
 </context>
 <context>
     <name>KillZoneSetter</name>

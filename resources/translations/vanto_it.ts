@@ -517,6 +517,14 @@ database personale</translation>
         <source>MPBR, NZR and FZR are the maximum point-blank range and the near and far zero ranges of the best zero for the kill zone (the bullet rises at most half the kill zone above the line of sight), not those of the load&apos;s own zero range.</source>
         <translation>MPBR, 1° zero e 2° zero sono la distanza massima di tiro utile e le distanze di zero vicina e lontana del miglior azzeramento per la zona vitale (la palla sale al massimo di metà della zona vitale sopra la linea di mira), non quelle della distanza di azzeramento della carica.</translation>
     </message>
+    <message>
+        <source>(length not checked)</source>
+        <translation>(lunghezza non verificata)</translation>
+    </message>
+    <message>
+        <source>The bullet database gives no length for this bullet, so this factor is computed with a length that may not be the bullet&apos;s: please enter the bullet&apos;s length in the load&apos;s page.</source>
+        <translation>Il database dei proiettili non riporta la lunghezza di questa palla: questo fattore è quindi calcolato con una lunghezza che forse non è quella della palla. Inserite la lunghezza della palla nella pagina della carica.</translation>
+    </message>
 </context>
 <context>
     <name>KillZoneSetter</name>
