@@ -6,8 +6,8 @@
 #include "results/cardlayout.h"
 #include "results/cardprinter.h"
 #include "results/dopecard.h"
-#include "results/resultsstate.h"
 #include "results/pdfexport.h"
+#include "results/resultsstate.h"
 #include "settings/settings.h"
 #include "ui_rangecard.h"
 
@@ -16,11 +16,12 @@
 #include <QDebug>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTextCursor>
 #include <QStyleOptionViewItem>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -68,6 +69,80 @@ void fitColumns(QTableWidget* table)
     }
 }
 
+// The card's buttons in rows, each row centred, as many buttons to a row as the width allows:
+// at its narrowest the card is as wide as its widest button, in any language.
+class ButtonRows : public QLayout {
+public:
+    explicit ButtonRows(QWidget* parent = nullptr)
+        : QLayout(parent)
+    {
+    }
+    ~ButtonRows() override { qDeleteAll(items); }
+
+    void addItem(QLayoutItem* item) override { items << item; }
+    int count() const override { return items.size(); }
+    QLayoutItem* itemAt(int index) const override { return items.value(index); }
+    QLayoutItem* takeAt(int index) override
+    {
+        return index >= 0 && index < items.size() ? items.takeAt(index) : nullptr;
+    }
+    Qt::Orientations expandingDirections() const override { return {}; }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return arrange(QRect(0, 0, width, 0), false); }
+    void setGeometry(const QRect& rect) override
+    {
+        QLayout::setGeometry(rect);
+        arrange(rect, true);
+    }
+    QSize sizeHint() const override
+    {
+        QSize size;
+        for (const QLayoutItem* item : items)
+            size += QSize(item->sizeHint().width() + gap(), 0);
+        size.setHeight(heightForWidth(size.width()));
+        return size.grownBy(contentsMargins());
+    }
+    QSize minimumSize() const override
+    {
+        QSize size;
+        for (const QLayoutItem* item : items)
+            size = size.expandedTo(item->sizeHint());
+        return size.grownBy(contentsMargins());
+    }
+
+private:
+    int gap() const { return spacing() >= 0 ? spacing() : 6; }
+
+    // Lays the items out in rect (when place) and returns the height the rows take.
+    int arrange(const QRect& rect, bool place) const
+    {
+        const QRect area = rect.marginsRemoved(contentsMargins());
+        int y = area.y();
+        for (int first = 0; first < items.size();) {
+            int last = first;
+            int width = items[first]->sizeHint().width();
+            int height = items[first]->sizeHint().height();
+            while (last + 1 < items.size() && width + gap() + items[last + 1]->sizeHint().width() <= area.width()) {
+                width += gap() + items[++last]->sizeHint().width();
+                height = std::max(height, items[last]->sizeHint().height());
+            }
+            int x = area.x() + std::max(0, (area.width() - width) / 2);
+            for (int item = first; item <= last; ++item) {
+                const QSize size = items[item]->sizeHint();
+                if (place)
+                    items[item]->setGeometry(QRect(QPoint(x, y), QSize(std::min(size.width(), area.width()), height)));
+                x += size.width() + gap();
+            }
+            y += height + (last + 1 < items.size() ? gap() : 0);
+            first = last + 1;
+        }
+        const QMargins margins = contentsMargins();
+        return y - area.y() + margins.top() + margins.bottom();
+    }
+
+    QList<QLayoutItem*> items;
+};
+
 } // namespace
 
 RangeCard::RangeCard(int index, QWidget* parent)
@@ -85,14 +160,21 @@ RangeCard::RangeCard(int index, QWidget* parent)
     })
 {
     ui->setupUi(this);
-    // The dope card's buttons after the range card's.
+    // The dope card's buttons after the range card's, all in rows that wrap in a narrow window.
     auto* printDope = new QPushButton(tr("Print Dope Card"), this);
     printDope->setObjectName("pushButton_printDopeCard");
     auto* pdfDope = new QPushButton(tr("Dope Card As PDF"), this);
     pdfDope->setObjectName("pushButton_dopeCardPdf");
-    const int after = ui->horizontalLayout->indexOf(ui->pushButton_exportPdf) + 1;
-    ui->horizontalLayout->insertWidget(after, pdfDope);
-    ui->horizontalLayout->insertWidget(after, printDope);
+    auto* buttons = new ButtonRows;
+    for (QPushButton* button :
+        {ui->pushButton_copy, ui->pushButton_print, ui->pushButton_exportPdf, printDope, pdfDope}) {
+        ui->horizontalLayout->removeWidget(button);
+        buttons->addWidget(button);
+    }
+    const int row = ui->verticalLayout->indexOf(ui->horizontalLayout);
+    delete ui->verticalLayout->takeAt(row);
+    ui->horizontalLayout = nullptr;
+    ui->verticalLayout->insertLayout(row, buttons);
     connect(printDope, &QPushButton::clicked, this, &RangeCard::printDopeCard);
     connect(pdfDope, &QPushButton::clicked, this, &RangeCard::exportDopeCardPdf);
     // Somewhat smaller than the window's text and no side margins: twelve columns fit beside

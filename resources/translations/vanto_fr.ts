@@ -557,11 +557,11 @@ la base personnelle</translation>
     </message>
     <message>
         <source>Include gyroscopic drift</source>
-        <translation>Inclure la dérive gyroscopique</translation>
+        <translation>Dérive gyroscopique</translation>
     </message>
     <message>
         <source>Auto maximum range</source>
-        <translation>Portée maximale automatique</translation>
+        <translation>Portée max. automatique</translation>
     </message>
     <message>
         <source>Maximum range</source>

@@ -557,11 +557,11 @@ database personale</translation>
     </message>
     <message>
         <source>Include gyroscopic drift</source>
-        <translation>Includi la deriva giroscopica</translation>
+        <translation>Deriva giroscopica</translation>
     </message>
     <message>
         <source>Auto maximum range</source>
-        <translation>Distanza massima automatica</translation>
+        <translation>Distanza max. automatica</translation>
     </message>
     <message>
         <source>Maximum range</source>
