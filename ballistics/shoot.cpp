@@ -1,8 +1,8 @@
 #include "ballistics/shoot.h"
 
-#include "app/messages.h"
 #include "ballistics/coefficientlist.h"
 #include "ballistics/shootinternal.h"
+#include "core/messages.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>

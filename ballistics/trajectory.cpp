@@ -1,6 +1,6 @@
-#include "app/messages.h"
 #include "ballistics/shoot.h"
 #include "ballistics/shootinternal.h"
+#include "core/messages.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>

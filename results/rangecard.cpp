@@ -1,13 +1,13 @@
 #include "results/rangecard.h"
 
-#include "app/messages.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "loads/shootcontainer.h"
 #include "results/cardlayout.h"
 #include "results/cardprinter.h"
 #include "results/dopecard.h"
-#include "results/resultsstate.h"
 #include "results/pdfexport.h"
+#include "results/resultsstate.h"
 #include "settings/settings.h"
 #include "ui_rangecard.h"
 
@@ -19,8 +19,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTextCursor>
 #include <QStyleOptionViewItem>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
