@@ -1,6 +1,6 @@
-#include "app/logwriter.h"
 #include "app/mainwindow.h"
-#include "app/messages.h"
+#include "core/logwriter.h"
+#include "core/messages.h"
 
 #include <QApplication>
 #include <QDebug>

@@ -1,9 +1,9 @@
 #include "app/mainwindow.h"
 
-#include "app/messages.h"
 #include "app/resources.h"
 #include "app/version.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "database/custodbmanager.h"
 #include "database/dbselector.h"
 #include "loads/masterselector.h"

@@ -1,10 +1,10 @@
 // vanto-cli: computes the loads of a parameter file without a window, for scripts and for
 // checking the engine. The file is copied into a private, temporary settings store exactly as
 // the program loads a parameter file; the user's own store is never read or written.
-#include "app/messages.h"
 #include "app/version.h"
 #include "ballistics/shoot.h"
 #include "ballistics/stability.h"
+#include "core/messages.h"
 #include "loads/shootcontainer.h"
 #include "results/cardlayout.h"
 #include "settings/parameterfile.h"

@@ -20,10 +20,10 @@
 //
 // The program never touches the user's settings: the store lives in a temporary folder.
 
-#include "app/messages.h"
 #include "ballistics/shoot.h"
 #include "bench/reference/comparison.h"
 #include "bench/reference/referencesolver.h"
+#include "core/messages.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>

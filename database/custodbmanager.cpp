@@ -1,7 +1,7 @@
 #include "database/custodbmanager.h"
 
-#include "app/logwriter.h"
-#include "app/messages.h"
+#include "core/logwriter.h"
+#include "core/messages.h"
 #include "database/bulletcsv.h"
 #include "database/bulletdatabase.h"
 #include "database/custombulletmodel.h"

@@ -1,7 +1,7 @@
 #include "database/dbselector.h"
 
-#include "app/logwriter.h"
 #include "ballistics/shoot.h"
+#include "core/logwriter.h"
 #include "loads/shootcontainer.h"
 #include "settings/settings.h"
 #include "ui_dbselector.h"

@@ -1,7 +1,7 @@
 #include "results/rangecard.h"
 
-#include "app/messages.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "loads/shootcontainer.h"
 #include "results/cardlayout.h"
 #include "results/cardprinter.h"

@@ -1,6 +1,6 @@
 #include "settings/saver.h"
 
-#include "app/messages.h"
+#include "core/messages.h"
 #include "settings/parameterfile.h"
 #include "settings/settings.h"
 

@@ -1,6 +1,6 @@
 #include "settings/settings.h"
 
-#include "app/messages.h"
+#include "core/messages.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,12 +1,12 @@
 // vanto-cli end to end: parameter files written here, the command run as a user runs it, its
 // exit codes, its CSV and JSON, and its numbers against the same computation in this process.
-#include "app/messages.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "loads/shootcontainer.h"
 #include "settings/parameterfile.h"
 #include "settings/settings.h"
-#include "tools/truing.h"
 #include "smallfilesystem.h"
+#include "tools/truing.h"
 
 #include <QDeadlineTimer>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 // The computation run: the order of its signals, the three multi-load behaviours with their
 // master, the series handed to the graph, and the behaviour and plot type slots.
-#include "app/messages.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "loads/shootcontainer.h"
 #include "settings/settings.h"
 

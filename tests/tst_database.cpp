@@ -2,9 +2,9 @@
 // bullet it copies into a load, and the custom database manager. Every test works on copies of
 // the built databases in a temporary program folder (its db/ and its log.txt), with a private
 // settings store; the program's own bin/db and bin/log.txt are never opened.
-#include "app/messages.h"
 #include "app/resources.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "database/custodbmanager.h"
 #include "database/dbselector.h"
 #include "loads/shootcontainer.h"

@@ -2,10 +2,10 @@
 // a fixed seed): every angle, series entry and point-blank list must agree to the bit. The
 // engine stops its zero-angle evaluations early and computes the bend on a hull; this is where
 // any difference from the written formulas would show.
-#include "app/messages.h"
 #include "ballistics/shoot.h"
 #include "bench/reference/comparison.h"
 #include "bench/reference/referencesolver.h"
+#include "core/messages.h"
 #include "settings/settings.h"
 
 #include <QLoggingCategory>

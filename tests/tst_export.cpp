@@ -1,9 +1,9 @@
 // The range card's export: the clipboard text, the PDF file and the printer, and the printed
 // document (block of load and conditions, note, card table) that the last two share.
-#include "app/messages.h"
 #include "app/resources.h"
 #include "app/version.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "loads/shootcontainer.h"
 #include "results/cardprinter.h"
 #include "results/dopecard.h"

@@ -4,8 +4,8 @@
 // Every case runs on copies in temporary folders with a private store; read-only files are
 // read-only for an ordinary user, which the test becomes for a while when it runs as root.
 #include "app/mainwindow.h"
-#include "app/messages.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "database/custodbmanager.h"
 #include "database/dbselector.h"
 #include "loads/paramtab.h"

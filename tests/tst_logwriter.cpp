@@ -1,4 +1,4 @@
-#include "app/logwriter.h"
+#include "core/logwriter.h"
 #include "ordinaryuser.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // settings wiring, the enable rules, units and angle display, language and user manual.
 // One window per process, as in the program: the test functions run in order on it.
 #include "app/mainwindow.h"
-#include "app/messages.h"
+#include "core/messages.h"
 #include "results/graphcontainer.h"
 #include "results/infopanel.h"
 #include "results/rangecard.h"

@@ -1,9 +1,9 @@
 // Parameter files: the round trip through a file, the keys a file never carries, the suffix
 // rule, the restore of a load, the coefficient-list text, and files that are not parameter
 // files at all. Saves that fail must say so and leave no half-written file.
-#include "app/messages.h"
 #include "ballistics/coefficientlist.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "loads/shootcontainer.h"
 #include "settings/parameterfile.h"
 #include "settings/saver.h"

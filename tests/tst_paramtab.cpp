@@ -1,9 +1,9 @@
 // The load editor tab and the master selector: both directions of the wiring to the load, the
 // greyed fields of a database load, the return to a hand-typed load, the zero-range state, and
 // the master selector's preselection, confirmation and cancel.
-#include "app/messages.h"
 #include "app/resources.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "loads/masterselector.h"
 #include "loads/paramtab.h"
 #include "loads/shootcontainer.h"

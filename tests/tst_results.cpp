@@ -1,8 +1,8 @@
 // The results views on a real computation: the graph's titles, kill-zone band, curves, axes and
 // zoom; the info panels; the range card's columns, headers, values and rows.
-#include "app/messages.h"
 #include "app/resources.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "loads/shootcontainer.h"
 #include "results/graphcontainer.h"
 #include "results/infopanel.h"

@@ -1,7 +1,7 @@
 // The load model: units and SI getters, the setter patterns against the store and their
 // signals, the coefficient lists, and a scratch load that never writes.
-#include "app/messages.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "settings/settings.h"
 
 #include <QSettings>

@@ -1,8 +1,8 @@
 // The solver: drag bands and coefficients, the density factor, the integrator, the trajectory
 // and card series, the zero angle and the point-blank range, the signs of slope, twist and wind,
 // and the choices made where the formulas alone would divide by zero or never end.
-#include "app/messages.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "settings/settings.h"
 
 #include <QSettings>

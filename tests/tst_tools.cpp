@@ -1,8 +1,8 @@
 // The tool dialogs: the ballistic coefficient from two velocities, the kill-zone dialog and the
 // about box.
-#include "app/messages.h"
 #include "app/resources.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "loads/shootcontainer.h"
 #include "settings/parameterfile.h"
 #include "settings/settings.h"

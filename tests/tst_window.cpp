@@ -2,8 +2,8 @@
 // buttons, units and angle display, the multi-load behaviours with the master selector, load
 // titles, a restart on the same store, and an unreachable zero range among other loads.
 #include "app/mainwindow.h"
-#include "app/messages.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "database/dbselector.h"
 #include "loads/masterselector.h"
 #include "loads/paramtab.h"

@@ -1,7 +1,7 @@
 #include "tools/truing.h"
 
-#include "app/messages.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "tools/truingdialog.h"
 
-#include "app/messages.h"
 #include "ballistics/shoot.h"
+#include "core/messages.h"
 #include "loads/shootcontainer.h"
 #include "settings/settings.h"
 
