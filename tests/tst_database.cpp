@@ -407,7 +407,7 @@ void TestDatabase::selectCopiesTheBullet()
     sql(dbFile("custom.db"),
         {customRow("Atelier", "Two bands", 0.505, "0", "1800", "NULL", "'G7'"),
             customRow("Atelier", "Two bands", 0.496, "1800", "'max'", "NULL", "'G7'"),
-            "INSERT INTO bullets VALUES (0, 'Plain', 0.224, NULL, 0.25, 0, 'max', NULL, 55, '', 'G1')"});
+            "INSERT INTO bullets VALUES (0, 'Plain', 0.224, NULL, 0.25, 0, 'max', 0, 55, '', 'G1')"});
     auto window = selector(database);
     window->ProcessRequestBulletDB(2);
     QVERIFY(window->isVisible());
