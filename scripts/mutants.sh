@@ -5,6 +5,8 @@
 #
 #   scripts/mutants.sh [ID...]        run every mutant of scripts/mutants.list, or only those named
 #   MUTANT_DIR=dir scripts/mutants.sh  where the copy of the tree and its build go (build-mutants/)
+#   MUTANT_MATRIX=1 scripts/mutants.sh runs the whole suite for each fault and lists, in the report,
+#                                      every test function that fails: which tests guard what
 #
 # The tree is copied (tracked files as they are in the work tree), so the checkout is never
 # touched. Each line of the list is   ID | file | the text of one line, or part of it | its fault
@@ -26,6 +28,10 @@ git ls-files -z | xargs -0 cp --parents -t "$src"
 
 build_and_test() {
     cmake --build "$build" --parallel "$(nproc)" >"$work/build.log" 2>&1 || return 2
+    if [ -n "${MUTANT_MATRIX:-}" ]; then
+        ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 300 >"$work/ctest.log" 2>&1 && return 0
+        return 1
+    fi
     ctest --test-dir "$build" --stop-on-failure --parallel "$(nproc)" --timeout 300 >"$work/ctest.log" 2>&1 || return 1
     return 0
 }
@@ -63,6 +69,11 @@ while IFS= read -r line; do
         touch "$target"
     fi
     printf '%-6s %-14s %s\n' "$id" "$result" "$file: $original -> $replacement" | tee -a "$report"
+    if [ -n "${MUTANT_MATRIX:-}" ] && [ "$result" = killed ]; then
+        { grep -oE '^FAIL!  : [A-Za-z_]+::[A-Za-z_]+' "$work/ctest.log" | sed 's/^FAIL!  : //' | sort -u
+          grep -E '^\s*[0-9]+ - .* \((Failed|Timeout|SEGFAULT|Subprocess aborted|Exception)' "$work/ctest.log" | sed -E 's/^\s*[0-9]+ - //'
+        } | sed 's/^/         /' | tee -a "$report"
+    fi
 done <"$list"
 build_and_test >/dev/null 2>&1 # leave the copy built as it is
 echo "killed $killed of $total ($survived survived, $stale stale); report in $report"
