@@ -6,6 +6,7 @@
 
 #include "ballistics/dragtables.h"
 #include "ballistics/shoot.h"
+#include "core/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,15 +16,10 @@
 
 namespace ShootInternal {
 
-inline constexpr double metresPerFoot = 0.3048;
-inline constexpr double grainsToGrams = 0.06479891;
-inline constexpr double centimetresPerInch = 2.54;
-inline constexpr double yardsPerMetre = 1.0936133;
+using namespace Units;
+inline constexpr double joulesToFootPoundsCard = joulesToFootPounds;
 inline constexpr double pi = 3.141592653589793;
-inline constexpr double moaPerRadian = 3437.7467707849396;
-inline constexpr double tenthMoaPerRadian = 34377.46770784939;
 inline constexpr double joulesToFootPoundsPlot = 0.737562;
-inline constexpr double joulesToFootPoundsCard = 0.737562149;
 inline constexpr double standardGravity = 9.81;
 // The integration stops 40 m below the line of sight whatever the range settings say.
 inline constexpr double floorBelowSightM = -40.0;

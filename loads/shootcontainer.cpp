@@ -1,6 +1,7 @@
 #include "loads/shootcontainer.h"
 
 #include "ballistics/shoot.h"
+#include "core/units.h"
 #include "settings/settings.h"
 
 #include <QDebug>
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr double yardsPerMetre = 1.0936133;
+using Units::yardsPerMetre;
 
 // Truncation toward zero; a distance that is not a number gives 0, one beyond int its bound.
 int truncateToInt(double value)

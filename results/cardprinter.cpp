@@ -2,6 +2,7 @@
 
 #include "app/version.h"
 #include "ballistics/shoot.h"
+#include "core/units.h"
 #include "results/cardlayout.h"
 #include "settings/settings.h"
 
@@ -24,7 +25,7 @@
 namespace CardPrinter {
 namespace {
 
-constexpr double yardsPerMetre = 1.0936133;
+using Units::yardsPerMetre;
 
 // Point sizes of the document's parts.
 constexpr double titlePoints = 20;

@@ -1,6 +1,7 @@
 #include "results/dopecard.h"
 
 #include "ballistics/shoot.h"
+#include "core/units.h"
 #include "results/pdfexport.h"
 #include "settings/settings.h"
 
@@ -18,12 +19,7 @@
 namespace DopeCard {
 namespace {
 
-constexpr double yardsPerMetre = 1.0936133;
-constexpr double metresPerFoot = 0.3048;
-constexpr double moaPerRadian = 3437.7467707849396;
-constexpr double tenthMoaPerRadian = 34377.46770784939;
-constexpr double joulesToFootPounds = 0.737562149;
-constexpr double metresPerSecondPerMph = 0.44704;
+using namespace Units;
 constexpr double headerPoints = 11;
 constexpr double textPoints = 8;
 

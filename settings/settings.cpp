@@ -1,6 +1,7 @@
 #include "settings/settings.h"
 
 #include "core/messages.h"
+#include "core/units.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -20,13 +21,10 @@
 namespace {
 
 // Conversion factors, exact as written.
-constexpr double yardsPerMetre = 1.0936133;
-constexpr double centimetresPerInch = 2.54;
-constexpr double metresPerFoot = 0.3048;
+using namespace Units;
 constexpr double hPaPerMmHg = 1.3332239;
 constexpr double radiansPerDegree = 0.0174533;
 constexpr double kmhPerMs = 3.6;
-constexpr double msPerMph = 0.44704;
 constexpr double standardPressureHPa = 1013.0;
 // One centimetre at 100 metres, and the MOA of one centimetre per metre of distance.
 constexpr double centimetreAt100mMoa = 0.3438;
@@ -648,7 +646,7 @@ double Settings::windVelocitySI() const
     case 2:
         return windVelocity_ / kmhPerMs;
     default:
-        return windVelocity_ * msPerMph;
+        return windVelocity_ * metresPerSecondPerMph;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "ballistics/shoot.h"
 #include "ballistics/trajectorystate.h"
+#include "core/units.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -13,8 +14,7 @@
 namespace BcFinder {
 namespace {
 
-constexpr double yardsPerMetre = 1.0936133;
-constexpr double metresPerFoot = 0.3048;
+using namespace Units;
 constexpr int maximumTries = 450;
 constexpr double maximumVelocityMs = 10000.0;
 constexpr double smallestCoefficient = 0.0001;

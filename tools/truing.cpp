@@ -2,6 +2,7 @@
 
 #include "ballistics/shoot.h"
 #include "core/messages.h"
+#include "core/units.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>
@@ -15,9 +16,7 @@
 namespace Truing {
 namespace {
 
-constexpr double yardsPerMetre = 1.0936133;
-constexpr double metresPerFoot = 0.3048;
-constexpr double moaPerRadian = 3437.7467707849396;
+using namespace Units;
 constexpr double lowestVelocityMs = 10.0;
 constexpr double highestVelocityMs = 2000.0;
 constexpr double lowestCoefficient = 0.001;
