@@ -397,6 +397,11 @@ bool requiredNumber(const QCommandLineParser& parser, const char* command, const
     return true;
 }
 
+// The statuses of the bc and true commands, the end of their help texts.
+const QString toolExitStatuses = QStringLiteral(
+    "Exit status: 0 success, 2 usage error, 3 parameter file that cannot be read, 4 no solution, 5 output that "
+    "cannot be written, 6 private settings store that cannot be written.");
+
 struct BcOptions {
     BcFinder::Input input;
     QString modelText = "G1";
@@ -411,8 +416,7 @@ bool parseBcOptions(const QStringList& arguments, BcOptions& options, bool& help
         "vanto-cli bc: the ballistic coefficient of a bullet from its velocity at two ranges, and its muzzle "
         "velocity, under the conditions of a parameter file (or those of a fresh installation).\n"
         "Prints \"BC = ...\" and \"Muzzle velocity = ...\" on two lines.\n"
-        "Exit status: 0 success, 2 usage error, 3 parameter file that cannot be read, 4 no solution, 5 output "
-        "that cannot be written, 6 private settings store that cannot be written.");
+        + toolExitStatuses);
     parser.addHelpOption();
     parser.addOption({"near-range", "Range of the near reading.", "R"});
     parser.addOption({"near-velocity", "Velocity at the near range.", "V"});
@@ -517,8 +521,7 @@ bool parseTrueOptions(const QStringList& arguments, TrueOptions& options, bool& 
         "The drop is below the point of aim (cm or in), or the come-up that hit (moa, mil or click, elevation "
         "dialled up).\n"
         "Prints the fitted value, the computed drop with it and the change in percent, on three lines.\n"
-        "Exit status: 0 success, 2 usage error, 3 parameter file that cannot be read, 4 no solution, 5 output that "
-        "cannot be written, 6 private settings store that cannot be written.");
+        + toolExitStatuses);
     parser.addHelpOption();
     parser.addOption({"load", "The load to true (0 to 3). Default 0.", "N"});
     parser.addOption({"range", "Range of the observed drop.", "R"});
