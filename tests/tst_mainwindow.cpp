@@ -52,12 +52,6 @@ const char* const wires[] = {"spinBox_maxRange global/maxRange 1250", "comboBox_
     "comboBox_uphill_direction envir/upHillDirection 1", "doubleSpinBox_temp envir/temperature -12",
     "comboBox_temp_unit envir/temperatureUnit 1"};
 
-// The value a widget shows: a list's index, a box's value, a check box's state.
-const char* valueProperty(const QWidget* widget)
-{
-    return qobject_cast<const QComboBox*>(widget) ? "currentIndex" : widget->metaObject()->userProperty().name();
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -158,12 +152,12 @@ void TestMainWindow::wiring()
     if (!condition.isEmpty())
         QSettings().setValue(condition, !wire[3].startsWith('!'));
     QWidget* control = widget<QWidget>(wire[0]);
-    const auto shown = [control] { return control->property(valueProperty(control)).toString(); };
+    const auto shown = [control] { return control->property(WindowTesting::valueProperty(control)).toString(); };
     const QString original = shown();
     QCOMPARE(original, QSettings().value(key).toString()); // the page shows what the store holds
     QVERIFY(original != value);
     for (const QString& set : {value, original}) {
-        control->setProperty(valueProperty(control), set);
+        control->setProperty(WindowTesting::valueProperty(control), set);
         QCOMPARE(QSettings().value(key).toString(), set);
     }
     // The store pushes back into the widget while it initializes from a changed store.

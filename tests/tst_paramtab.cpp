@@ -1,6 +1,5 @@
-// The load editor tab and the master selector: both directions of the wiring to the load, the
-// greyed fields of a database load, the return to a hand-typed load, the zero-range state, and
-// the master selector's preselection, confirmation and cancel.
+// The load editor tab and the master selector: the wiring to the load both ways, a database
+// load's greyed fields, the return to a hand-typed load, and the selector's choice and cancel.
 #include "app/resources.h"
 #include "ballistics/shoot.h"
 #include "loads/masterselector.h"
@@ -22,15 +21,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-// The value a field shows: a list's index, a box's value, a check box's state.
-const char* valueProperty(const QWidget* widget)
-{
-    return qobject_cast<const QComboBox*>(widget) ? "currentIndex" : widget->metaObject()->userProperty().name();
-}
-
-} // namespace
+using WindowTesting::widget;
 
 class TestParamTab : public QObject {
     Q_OBJECT
@@ -46,11 +37,6 @@ private slots:
     void masterSelector();
 
 private:
-    template <typename T = QWidget> static T* field(const ParamTab& tab, const QString& name)
-    {
-        return WindowTesting::widget<T>(&tab, name);
-    }
-
     QTemporaryDir storeDir;
     Settings* settings = nullptr;
     ShootContainer* container = nullptr;
@@ -93,8 +79,8 @@ void TestParamTab::wiring()
     QFETCH(QStringList, wire);
     ParamTab tab(2, nullptr);
     Shoot* load = container->GetShoot(2);
-    QWidget* control = field(tab, wire[0]);
-    const auto shown = [control] { return control->property(valueProperty(control)).toString(); };
+    QWidget* control = widget(&tab, wire[0]);
+    const auto shown = [control] { return control->property(WindowTesting::valueProperty(control)).toString(); };
     const QString key = "shoot/2/" + wire[1];
     QSettings().setValue(key, wire[2]);
     load->restoreFromSettings();
@@ -102,7 +88,7 @@ void TestParamTab::wiring()
     QSettings().remove(key);
     load->restoreFromSettings(); // the default again
     QVERIFY(shown() != wire[2]);
-    control->setProperty(valueProperty(control), wire[2]);
+    control->setProperty(WindowTesting::valueProperty(control), wire[2]);
     QCOMPARE(QSettings().value(key).toString(), wire[2]);
 }
 
@@ -113,27 +99,27 @@ void TestParamTab::editsOfTheLoadPage()
         ParamTab(1, nullptr).findChild<QComboBox*>("comboBox_unitZR")->currentIndex(), -1); // until the load speaks
     Shoot* load = container->GetShoot(0);
     for (const char* list : {"comboBox_unitV0", "comboBox_unitWeight", "comboBox_unitZR"})
-        field<QComboBox>(tab, list)->setCurrentIndex(1);
-    field<QComboBox>(tab, "comboBox_Model")->setCurrentIndex(4);
+        widget<QComboBox>(&tab, list)->setCurrentIndex(1);
+    widget<QComboBox>(&tab, "comboBox_Model")->setCurrentIndex(4);
     QCOMPARE(QStringList(
                  {load->muzzleVelocityUnitStr(), load->weightUnitStr(), load->GModelStr(), load->zeroRangeUnitStr()}),
         QStringList({"f/s", "g", "G7", "yd"}));
 
     // What the user types is not sent back to the field.
     QSignalSpy echoes(load, &Shoot::weightChanged);
-    field<QDoubleSpinBox>(tab, "spinBox_weight")->setValue(123.4);
+    widget<QDoubleSpinBox>(&tab, "spinBox_weight")->setValue(123.4);
     QCOMPARE(load->weight(), 123.4);
     QCOMPARE(echoes.count(), 0);
     // The far zero that "Same Angle" gives a load is shown as found, and stays.
     load->setZeroRange(1148);
-    QCOMPARE(field<QSpinBox>(tab, "spinBox_ZR")->value(), 1148);
+    QCOMPARE(widget<QSpinBox>(&tab, "spinBox_ZR")->value(), 1148);
     QCOMPARE(load->zeroRange(), 1148);
     for (const bool on : {false, true}) {
         on ? tab.enableZeroRange() : tab.disableZeroRange();
-        QVERIFY(field(tab, "spinBox_ZR")->isEnabled() == on && field(tab, "comboBox_unitZR")->isEnabled() == on);
+        QVERIFY(widget(&tab, "spinBox_ZR")->isEnabled() == on && widget(&tab, "comboBox_unitZR")->isEnabled() == on);
     }
     // The note is stored on every keystroke, and a restore shows the stored one.
-    auto* note = field<QPlainTextEdit>(tab, "plainTextEdit_note");
+    auto* note = widget<QPlainTextEdit>(&tab, "plainTextEdit_note");
     note->setFocus();
     QTest::keyClicks(note, "ok");
     QCOMPARE(container->GetShoot(0)->note(), QString("ok"));
@@ -156,24 +142,24 @@ void TestParamTab::databaseLoadGreysItsBulletFields()
         tab.findChildren<QWidget*>(QRegularExpression("^(spinBox|comboBox|checkBox|plainTextEdit)_")))
         QVERIFY2(widget->isEnabled() != bullet.contains(widget->objectName()), qPrintable(widget->objectName()));
     tab.switchOrigin("something else"); // changes nothing
-    QVERIFY(!field(tab, "spinBox_BC")->isEnabled());
+    QVERIFY(!widget(&tab, "spinBox_BC")->isEnabled());
 
     // A length the database did not give is marked until the user types one.
-    auto* length = field<QDoubleSpinBox>(tab, "spinBox_length");
+    auto* length = widget<QDoubleSpinBox>(&tab, "spinBox_length");
     load->setLengthNeedsCheck(true);
-    QVERIFY(field(tab, "label_lengthCheck")->isVisibleTo(&tab) && length->toolTip().contains("length"));
+    QVERIFY(widget(&tab, "label_lengthCheck")->isVisibleTo(&tab) && length->toolTip().contains("length"));
     length->setValue(length->value() + 0.1);
     QCOMPARE(QSettings().value("shoot/3/lengthNeedsCheck").toBool(), false);
-    QVERIFY(!field(tab, "label_lengthCheck")->isVisibleTo(&tab) && length->toolTip().isEmpty());
+    QVERIFY(!widget(&tab, "label_lengthCheck")->isVisibleTo(&tab) && length->toolTip().isEmpty());
 
     // Back to a hand-typed load: its own title, every field open.
     QSignalSpy titles(load, &Shoot::titleChanged);
-    QTest::mouseClick(field<QPushButton>(tab, "pushButton_setManual"), Qt::LeftButton);
+    QTest::mouseClick(widget<QPushButton>(&tab, "pushButton_setManual"), Qt::LeftButton);
     QCOMPARE(load->origin(), QString("manual"));
     QCOMPARE(load->title(), QString("Load 4"));
     QCOMPARE(titles.count(), 1);
     for (const QString& name : bullet)
-        QVERIFY2(field(tab, name)->isEnabled(), qPrintable(name));
+        QVERIFY2(widget(&tab, name)->isEnabled(), qPrintable(name));
 }
 
 // The selector starts on the first load; OK closes it, then sets the master once; a cancel
