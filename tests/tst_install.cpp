@@ -1,7 +1,6 @@
 // Installation: `cmake --install` of the build tree into a folder of its own gives a tree that
 // runs, with the runtime folders beside the executables, the launchers, the desktop entry and
 // the icons; installing again keeps the user's custom bullet database.
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -15,8 +14,7 @@ namespace {
 
 struct Run {
     int exitCode;
-    QByteArray out;
-    QByteArray err;
+    QByteArray out, err;
 };
 
 Run run(const QString& program, const QStringList& arguments)
@@ -35,136 +33,71 @@ class TestInstall : public QObject {
 
 private slots:
     void initTestCase();
-    void files_data();
-    void files();
-    void launchersPointIntoTheProgramFolder_data();
-    void launchersPointIntoTheProgramFolder();
-    void databaseFolderIsTheUsers();
-    void desktopEntry();
-    void desktopEntryValidates();
-    void installedCommandRuns();
+    void installedTree();
     void installingAgainKeepsCustomBullets();
 
 private:
-    Run install();
-    QString programDir() const { return prefix.path() + "/lib/vanto"; }
+    Run install() { return run(VANTO_CMAKE, {"--install", VANTO_BUILD_DIR, "--prefix", prefix.path()}); }
 
     QTemporaryDir prefix;
 };
 
-Run TestInstall::install()
-{
-    return run(VANTO_CMAKE, {"--install", VANTO_BUILD_DIR, "--prefix", prefix.path()});
-}
-
 void TestInstall::initTestCase()
 {
-    QVERIFY(prefix.isValid());
     const Run result = install();
-    QVERIFY2(result.exitCode == 0, result.err.constData());
+    QVERIFY2(prefix.isValid() && result.exitCode == 0, result.err.constData());
 }
 
-void TestInstall::files_data()
+void TestInstall::installedTree()
 {
-    QTest::addColumn<QString>("path");
-    const QStringList paths = {"lib/vanto/vanto", "lib/vanto/vanto-cli", "lib/vanto/db/centerfire.db",
-        "lib/vanto/db/rimfire.db", "lib/vanto/db/airgun.db", "lib/vanto/db/custom.db", "lib/vanto/db/SOURCES.md",
-        "lib/vanto/db/LICENSE-centerfire", "lib/vanto/translations/vanto_fr.qm", "lib/vanto/translations/vanto_it.qm",
-        "lib/vanto/doc/vanto_UserManual_en.pdf", "lib/vanto/doc/vanto_UserManual_fr.pdf",
-        "lib/vanto/doc/vanto_UserManual_it.pdf", "bin/vanto", "bin/vanto-cli", "share/applications/vanto.desktop",
-        "share/icons/hicolor/256x256/apps/vanto.png", "share/icons/hicolor/scalable/apps/vanto.svg"};
-    for (const QString& path : paths)
-        QTest::newRow(qPrintable(path)) << path;
-}
+    const QString program = prefix.path() + "/lib/vanto/";
+    const QString files = "db/centerfire.db db/rimfire.db db/airgun.db db/SOURCES.md db/LICENSE-centerfire "
+                          "translations/vanto_fr.qm translations/vanto_it.qm doc/vanto_UserManual_en.pdf "
+                          "doc/vanto_UserManual_fr.pdf doc/vanto_UserManual_it.pdf ../../share/icons/hicolor/"
+                          "256x256/apps/vanto.png ../../share/icons/hicolor/scalable/apps/vanto.svg";
+    for (const QString& file : files.split(' '))
+        QVERIFY2(QFileInfo(program + file).size() > 0, qPrintable("missing or empty " + file));
+    // The program finds db/, translations/ and doc/ beside the file it was started from once
+    // links are resolved: the launchers resolve into lib/vanto.
+    for (const char* name : {"vanto", "vanto-cli"}) {
+        const QFileInfo launcher(prefix.path() + "/bin/" + name);
+        QVERIFY2(launcher.isExecutable() && QFileInfo(program + name).isExecutable(), name);
+        QCOMPARE(QFileInfo(launcher.canonicalFilePath()).absolutePath(), QFileInfo(program).canonicalFilePath());
+    }
+    // The user writes custom bullets into db/custom.db: rwxr-xr-x and rw-r--r--.
+    QCOMPARE(int(QFileInfo(program + "db").permissions() & 0x7777), 0x7755);
+    QCOMPARE(int(QFileInfo(program + "db/custom.db").permissions() & 0x7777), 0x6644);
 
-void TestInstall::files()
-{
-    QFETCH(QString, path);
-    const QFileInfo file(prefix.path() + "/" + path);
-    QVERIFY2(file.isFile(), qPrintable("missing " + file.filePath()));
-    QVERIFY2(file.size() > 0, qPrintable("empty " + file.filePath()));
-    if (path.startsWith("bin/") || path == "lib/vanto/vanto" || path == "lib/vanto/vanto-cli")
-        QVERIFY2(file.isExecutable(), qPrintable("not executable " + file.filePath()));
-}
+    const Run cli = run(
+        prefix.path() + "/bin/vanto-cli", {"--format", "json", QStringLiteral(VANTO_EXAMPLES) + "/two-rifles.vnt"});
+    QVERIFY2(cli.exitCode == 0 && QJsonDocument::fromJson(cli.out).object().contains("loads"), cli.err.constData());
 
-void TestInstall::launchersPointIntoTheProgramFolder_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("vanto") << "vanto";
-    QTest::newRow("vanto-cli") << "vanto-cli";
-}
-
-// The program finds db/, translations/ and doc/ beside the file it was started from once links
-// are resolved: the launcher must resolve into lib/vanto.
-void TestInstall::launchersPointIntoTheProgramFolder()
-{
-    QFETCH(QString, name);
-    const QFileInfo launcher(prefix.path() + "/bin/" + name);
-    QCOMPARE(QFileInfo(launcher.canonicalFilePath()).absolutePath(), QFileInfo(programDir()).canonicalFilePath());
-}
-
-// The user writes custom bullets into db/custom.db.
-void TestInstall::databaseFolderIsTheUsers()
-{
-    const QFileInfo folder(programDir() + "/db");
-    QCOMPARE(folder.permissions() & 0x7777,
-        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser
-            | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-    const QFileInfo custom(programDir() + "/db/custom.db");
-    QCOMPARE(custom.permissions() & 0x7777,
-        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup
-            | QFile::ReadOther);
-}
-
-void TestInstall::desktopEntry()
-{
-    QFile file(prefix.path() + "/share/applications/vanto.desktop");
-    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
-    QCOMPARE(lines.value(0), QString("[Desktop Entry]"));
-    QVERIFY(lines.contains("Type=Application"));
-    QVERIFY(lines.contains("Name=Vanto"));
-    QVERIFY(lines.contains("Icon=vanto"));
-    // The entry starts the installed launcher, wherever the installation went.
-    const QString exec = "Exec=" + prefix.path() + "/bin/vanto";
-    QVERIFY2(lines.contains(exec), qPrintable("no line " + exec));
-}
-
-// The desktop's own checker, where it is installed (Debian: desktop-file-utils).
-void TestInstall::desktopEntryValidates()
-{
+    // The desktop entry starts the installed launcher, wherever the installation went.
+    const QString entry = prefix.path() + "/share/applications/vanto.desktop";
+    QFile file(entry);
+    const QStringList lines
+        = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n') : QStringList();
+    for (const QString& line : {QString("[Desktop Entry]"), QString("Type=Application"), QString("Name=Vanto"),
+             QString("Icon=vanto"), "Exec=" + prefix.path() + "/bin/vanto"})
+        QVERIFY2(lines.contains(line), qPrintable("no line " + line));
+    // The desktop's own checker, where it is installed (Debian: desktop-file-utils).
     const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
     if (validator.isEmpty())
         QSKIP("desktop-file-validate is not installed");
-    const Run result = run(validator, {prefix.path() + "/share/applications/vanto.desktop"});
-    QVERIFY2(result.exitCode == 0, (result.out + result.err).constData());
-    QVERIFY2(!result.out.contains("error") && !result.err.contains("error"), (result.out + result.err).constData());
+    const Run checked = run(validator, {entry});
+    QVERIFY2(checked.exitCode == 0 && !(checked.out + checked.err).contains("error"),
+        (checked.out + checked.err).constData());
 }
 
-void TestInstall::installedCommandRuns()
-{
-    const Run result = run(
-        prefix.path() + "/bin/vanto-cli", {"--format", "json", QStringLiteral(VANTO_EXAMPLES) + "/two-rifles.vnt"});
-    QVERIFY2(result.exitCode == 0, result.err.constData());
-    QJsonParseError error;
-    const QJsonDocument json = QJsonDocument::fromJson(result.out, &error);
-    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
-    QVERIFY2(json.object().contains("loads"), result.out.left(200).constData());
-}
-
-// Fault guarded: a second installation replaced the user's custom bullets by an empty database.
+// A second installation must not replace the user's custom bullets by an empty database.
 void TestInstall::installingAgainKeepsCustomBullets()
 {
-    const QString customPath = programDir() + "/db/custom.db";
-    QFile custom(customPath);
-    QVERIFY(custom.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QFile custom(prefix.path() + "/lib/vanto/db/custom.db");
     const QByteArray marker("the user's own bullets");
-    custom.write(marker);
+    QVERIFY(custom.open(QIODevice::WriteOnly | QIODevice::Truncate) && custom.write(marker) == marker.size());
     custom.close();
-    const Run result = install();
-    QVERIFY2(result.exitCode == 0, result.err.constData());
-    QVERIFY(custom.open(QIODevice::ReadOnly));
-    QCOMPARE(custom.readAll(), marker);
+    QCOMPARE(install().exitCode, 0);
+    QVERIFY(custom.open(QIODevice::ReadOnly) && custom.readAll() == marker);
 }
 
 QTEST_GUILESS_MAIN(TestInstall)

@@ -12,113 +12,18 @@
 
 #include <unistd.h>
 
-class TestStartup : public QObject {
-    Q_OBJECT
+namespace {
 
-private slots:
-    void initTestCase();
-    void firstStartWritesLogAndDefaults();
-    void secondStartBeginsTheLogAgain();
-    void startsWhereTheLogCannotBeWritten_data();
-    void startsWhereTheLogCannotBeWritten();
-
-private:
-    // Starts command (the program, or a wrapper and the program) on the store under config and
-    // waits until the store holds every setting and the four loads: the window was built and
-    // the event loop runs. Then ends it. False when that did not happen within a minute.
-    static bool startsAndRuns(const QStringList& command, const QString& config, const QString& workingDirectory);
-    // Runs the program until its store holds every setting and its log is written, then ends it.
-    void runOnce();
-    QByteArray logContents() const;
-
-    QTemporaryDir programDir;
-    QTemporaryDir workingDir;
-    QTemporaryDir configDir;
-    QString program;
-};
-
-void TestStartup::initTestCase()
+QByteArray contents(const QString& path)
 {
-    QVERIFY(programDir.isValid() && workingDir.isValid() && configDir.isValid());
-    program = programDir.path() + "/vanto";
-    QVERIFY(QFile::copy(VANTO_EXECUTABLE, program));
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void TestStartup::runOnce()
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", configDir.path());
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(workingDir.path());
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(program, QStringList());
-    QVERIFY2(process.waitForStarted(), qPrintable(process.errorString()));
-
-    const QString storeFile = configDir.path() + "/Tarvanel/Vanto4.conf";
-    QElapsedTimer clock;
-    clock.start();
-    bool ready = false;
-    while (!ready && clock.elapsed() < 60000 && process.state() == QProcess::Running) {
-        QTest::qWait(100);
-        const QStringList keys = QSettings(storeFile, QSettings::IniFormat).allKeys();
-        ready = keys.filter(QRegularExpression("^(global|envir|rifle)/")).size() == 39
-            && keys.contains("shoot/3/zeroRangeUnit") && logContents().count("\r\n") >= 2;
-    }
-    process.kill();
-    process.waitForFinished();
-    QVERIFY2(ready, "the program did not write its store and log within a minute");
-}
-
-QByteArray TestStartup::logContents() const
-{
-    QFile log(programDir.path() + "/log.txt");
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-}
-
-void TestStartup::firstStartWritesLogAndDefaults()
-{
-    runOnce();
-    const QString directory = QFileInfo(programDir.path()).canonicalFilePath();
-    // The start-up lines first; the database windows append theirs.
-    const QByteArray log = logContents();
-    QVERIFY2(log.startsWith(QByteArray("réinitialisation du logwriter !\r\n") + directory.toUtf8() + "\r\n"
-                 + "nouveau logwriter\r\nDBselector::DBselector\r\n"),
-        log.constData());
-    QVERIFY(log.contains("CustoDBManager::CustoDBManager\r\n"));
-    QCOMPARE(log.count("\n"), log.count("\r\n"));
-    QVERIFY(!QFile::exists(workingDir.path() + "/log.txt"));
-
-    QSettings store(configDir.path() + "/Tarvanel/Vanto4.conf", QSettings::IniFormat);
-    QCOMPARE(store.allKeys().filter(QRegularExpression("^(global|envir|rifle)/")).size(), 39);
-    QCOMPARE(store.value("shoot/0/active").toString(), QString("true"));
-    QCOMPARE(store.value("shoot/1/active").toString(), QString("false"));
-    QCOMPARE(store.value("global/maxRange").toString(), QString("800"));
-    QCOMPARE(store.value("rifle/sightHeight").toString(), QString("3.5"));
-    QCOMPARE(store.value("rifle/twistDirection").toString(), QString("1"));
-    QCOMPARE(store.value("envir/altitude").toString(), QString("0"));
-    QVERIFY(!store.contains("global/language"));
-    QVERIFY(!store.contains("global/saveDir"));
-}
-
-void TestStartup::secondStartBeginsTheLogAgain()
-{
-    QFile log(programDir.path() + "/log.txt");
-    QVERIFY(log.open(QIODevice::Append));
-    log.write("left over from an earlier run\r\n");
-    log.close();
-    // The first start left a complete store behind: without it, the wait below would end
-    // before the program has even begun.
-    QVERIFY(QFile::remove(configDir.path() + "/Tarvanel/Vanto4.conf"));
-
-    runOnce();
-    const QString directory = QFileInfo(programDir.path()).canonicalFilePath();
-    QVERIFY(logContents().startsWith(QByteArray("réinitialisation du logwriter !\r\n") + directory.toUtf8() + "\r\n"));
-    QVERIFY(!logContents().contains("left over"));
-}
-
-bool TestStartup::startsAndRuns(const QStringList& command, const QString& config, const QString& workingDirectory)
+// Starts command on the store under config; true when, within a minute, the store holds every
+// setting and the four loads (and the log two lines) while it still runs. Then ends it.
+bool startsAndRuns(
+    const QStringList& command, const QString& config, const QString& workingDirectory, const QString& log = QString())
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -128,18 +33,13 @@ bool TestStartup::startsAndRuns(const QStringList& command, const QString& confi
     process.setWorkingDirectory(workingDirectory);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(command.first(), command.mid(1));
-    if (!process.waitForStarted())
-        return false;
-
-    const QString storeFile = config + "/Tarvanel/Vanto4.conf";
-    QElapsedTimer clock;
-    clock.start();
+    const QDeadlineTimer minute(60000);
     bool ready = false;
-    while (!ready && clock.elapsed() < 60000 && process.state() == QProcess::Running) {
+    while (!ready && !minute.hasExpired() && process.waitForStarted() && process.state() == QProcess::Running) {
         QTest::qWait(100);
-        const QStringList keys = QSettings(storeFile, QSettings::IniFormat).allKeys();
+        const QStringList keys = QSettings(config + "/Tarvanel/Vanto4.conf", QSettings::IniFormat).allKeys();
         ready = keys.filter(QRegularExpression("^(global|envir|rifle)/")).size() == 39
-            && keys.contains("shoot/3/zeroRangeUnit");
+            && keys.contains("shoot/3/zeroRangeUnit") && (log.isEmpty() || contents(log).count("\r\n") >= 2);
     }
     const bool running = process.state() == QProcess::Running;
     process.kill();
@@ -147,52 +47,65 @@ bool TestStartup::startsAndRuns(const QStringList& command, const QString& confi
     return ready && running;
 }
 
-void TestStartup::startsWhereTheLogCannotBeWritten_data()
-{
-    QTest::addColumn<QString>("fault");
-    QTest::newRow("log.txt is a folder") << "folder";
-    QTest::newRow("read-only program folder") << "read-only";
-}
+} // namespace
 
-// The log is only for diagnostics: the program starts and runs without it, and what is in the
-// program folder stays as it was.
-void TestStartup::startsWhereTheLogCannotBeWritten()
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsFromItsOwnFolder();
+};
+
+// The log goes beside the program and begins again at a start; the store holds the defaults
+// and no language. Where the log cannot be written the program runs all the same, its folder as it was.
+void TestStartup::startsFromItsOwnFolder()
 {
-    QFETCH(QString, fault);
-    QTemporaryDir folder;
-    QTemporaryDir config;
-    QVERIFY(folder.isValid() && config.isValid());
-    const QString copy = folder.path() + "/vanto";
-    QVERIFY(QFile::copy(VANTO_EXECUTABLE, copy));
-    QVERIFY(QDir(folder.path()).mkdir("db"));
+    QTemporaryDir programDir, workingDir, configDir, otherConfig;
+    const QString program = programDir.filePath("vanto"), log = programDir.filePath("log.txt"),
+                  storeFile = configDir.filePath("Tarvanel/Vanto4.conf");
+    QVERIFY(QFile::copy(VANTO_EXECUTABLE, program) && QDir(programDir.path()).mkdir("db"));
     const QDir shipped(QFileInfo(VANTO_EXECUTABLE).absolutePath() + "/db");
     for (const QString& name : shipped.entryList({"*.db"}, QDir::Files))
-        QVERIFY(QFile::copy(shipped.filePath(name), folder.path() + "/db/" + name));
+        QVERIFY(QFile::copy(shipped.filePath(name), programDir.path() + "/db/" + name));
 
-    const QFile::Permissions everybodyReads = QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther
-        | QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
-    QStringList command{copy};
-    if (fault == "folder") {
-        QVERIFY(QDir().mkdir(folder.path() + "/log.txt"));
-    } else {
-        // Root writes anywhere: the program then runs as the ordinary user nobody.
-        QVERIFY(QFile::setPermissions(folder.path(), everybodyReads));
-        QVERIFY(QFile::setPermissions(folder.path() + "/db", everybodyReads));
-        QVERIFY(QFile::setPermissions(config.path(),
-            everybodyReads | QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther));
-        if (geteuid() == 0) {
-            const QString setpriv = QStandardPaths::findExecutable("setpriv");
-            if (setpriv.isEmpty())
-                QSKIP("setpriv is needed to run the program as an ordinary user");
-            command = QStringList{setpriv, "--reuid=65534", "--regid=65534", "--clear-groups", copy};
-        }
+    QFile old(log); // from an earlier run
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("left over\r\n") > 0 && old.flush());
+    QVERIFY(startsAndRuns({program}, configDir.path(), workingDir.path(), log));
+    const QByteArray start
+        = "réinitialisation du logwriter !\r\n" + QFileInfo(programDir.path()).canonicalFilePath().toUtf8() + "\r\n";
+    // The start-up lines first; the database windows append theirs.
+    QVERIFY(contents(log).startsWith(start + "nouveau logwriter\r\nDBselector::DBselector\r\n"));
+    QVERIFY(contents(log).contains("CustoDBManager::CustoDBManager\r\n") && !contents(log).contains("left over"));
+    QSettings store(storeFile, QSettings::IniFormat);
+    QStringList values;
+    for (const char* key : {"shoot/0/active", "shoot/1/active", "global/maxRange", "rifle/sightHeight",
+             "rifle/twistDirection", "global/language", "global/saveDir"})
+        values << store.value(key, "none").toString();
+    QCOMPARE(values.join(' '), QString("true false 800 3.5 1 none none"));
+
+    const auto entries
+        = [&] { return QDir(programDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); };
+    QVERIFY(QFile::remove(log) && QDir().mkdir(log) && QFile::remove(storeFile));
+    QStringList before = entries();
+    QVERIFY2(startsAndRuns({program}, configDir.path(), workingDir.path()), "log.txt is a folder");
+    QCOMPARE(entries(), before);
+    QVERIFY(QFileInfo(log).isDir() && QDir().rmdir(log));
+
+    // A read-only program folder. Root writes anywhere: the program then runs as the user nobody.
+    QStringList command{program};
+    if (geteuid() == 0) {
+        const QString setpriv = QStandardPaths::findExecutable("setpriv");
+        if (setpriv.isEmpty())
+            QSKIP("setpriv is needed to run the program as an ordinary user");
+        command = QStringList{setpriv, "--reuid=65534", "--regid=65534", "--clear-groups", program};
     }
-    const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-
-    QVERIFY2(startsAndRuns(command, config.path(), config.path()), "the program did not start and run");
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
-    QVERIFY(QFileInfo(folder.path() + "/log.txt").isDir() == (fault == "folder"));
-    QVERIFY(QFile::setPermissions(folder.path(), everybodyReads | QFile::WriteOwner | QFile::WriteUser));
+    QVERIFY(QFile::setPermissions(programDir.path(), QFile::Permissions(0x5555))
+        && QFile::setPermissions(otherConfig.path(), QFile::Permissions(0x7777)));
+    before = entries();
+    const bool runs = startsAndRuns(command, otherConfig.path(), otherConfig.path());
+    QVERIFY(QFile::setPermissions(programDir.path(), QFile::Permissions(0x7755)));
+    QVERIFY2(runs, "the program did not start and run in a read-only folder");
+    QCOMPARE(entries(), before);
 }
 
 QTEST_GUILESS_MAIN(TestStartup)
