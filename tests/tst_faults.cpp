@@ -65,12 +65,8 @@ int runCopy(const QString& function, QProcessEnvironment environment)
     copy.setProcessEnvironment(environment);
     copy.setProcessChannelMode(QProcess::ForwardedChannels);
     copy.start(QCoreApplication::applicationFilePath(), {function});
-    if (!copy.waitForFinished(120000)) {
-        copy.kill();
-        copy.waitForFinished();
-        return -1;
-    }
-    return copy.exitStatus() == QProcess::NormalExit ? copy.exitCode() : -1;
+    // One that does not end in two minutes is killed when the object goes.
+    return copy.waitForFinished(120000) && copy.exitStatus() == QProcess::NormalExit ? copy.exitCode() : -1;
 }
 
 bool writeBytes(const QString& fileName, const QByteArray& bytes)
