@@ -297,12 +297,10 @@ void TestCli::hostileParameterFiles_data()
     const auto row = [](const char* tag, const QByteArray& hostile, const char* sane, const char* warning = "") {
         QTest::newRow(tag) << hostile << QByteArray(sane) << warning;
     };
-    row("unit system 7", "[global]\nunitSystem=7\n", "[global]\nunitSystem=0\n");
     row("below absolute zero", "[envir]\ntemperature=-300\n", "[envir]\ntemperature=-100\n");
     row("click distance 0, clicks shown",
         "[global]\ncardDisplayClicks=true\n[rifle]\nscopeClick=6\nmanScopeDistH=0\nmanScopeDistV=0\n",
         "[global]\ncardDisplayClicks=true\n[rifle]\nscopeClick=6\nmanScopeDistH=10\nmanScopeDistV=10\n");
-    row("drag model 99", "[shoot]\n0\\gModel=99\n", "[shoot]\n0\\gModel=0\n");
     // Brought into the range of the load page: 30 ft/s, which reaches no zero range; the
     // warning goes to standard error and into the JSON.
     row("muzzle velocity 0", "[shoot]\n0\\origin=db\n0\\title=Slow\n0\\muzzleVelocity=0\n0\\muzzleVelocityUnit=1\n", "",
