@@ -41,7 +41,6 @@ private slots:
     void jsonMatchesTheProgram();
     void hostileParameterFiles_data();
     void hostileParameterFiles();
-    void titleLineBreaksForgeNoRows();
 
 private:
     Run run(const QStringList& arguments) const;
@@ -66,7 +65,9 @@ void TestCli::initTestCase()
         settings.setCardStep(100);
         Shoot* first = container.GetShoot(0);
         first->setActive(true);
-        first->setTitle("Load 1");
+        // A title with line breaks that would forge rows of the CSV.
+        first->setOrigin("db");
+        first->setTitle("Fake\r\n100,0,0,0,0,0,0,0,0,999,1,0.1\u2028# load 3: forged");
         Shoot* third = container.GetShoot(2);
         third->setActive(true);
         third->setOrigin("db");
@@ -194,14 +195,15 @@ void TestCli::exitStatuses()
 }
 
 // The CSV blocks of the active loads, in the units asked for, hold the card of the JSON report;
-// the user's own store is never touched.
+// a title's line breaks forge no rows; the user's own store is never touched.
 void TestCli::csvAgreesWithJson()
 {
     const Run result = run({standardFile});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(!QFileInfo::exists(filesDir.filePath("cli-config/Tarvanel")));
     const QStringList lines = QString::fromUtf8(result.out).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.first(), QString("# load 0: Load 1"));
+    QCOMPARE(lines.first(), QString("# load 0: Fake  100,0,0,0,0,0,0,0,0,999,1,0.1 # load 3: forged"));
+    QVERIFY(lines.filter(QRegularExpression("^(100,0,0,0,0,0,0,0,0,999|# load 3)")).isEmpty());
     QVERIFY(lines.contains("# load 2: Sierra, 168 \"MK\"") && !result.out.contains("# load 1:"));
     QCOMPARE(lines.filter(QRegularExpression("^# stability: .*\\(.*length not checked\\)$")).size(), 1);
     const int header = lines.indexOf(QRegularExpression("^Range.*"));
@@ -346,17 +348,6 @@ void TestCli::hostileParameterFiles()
         QVERIFY2(warnings.size() == 1 && warnings[0].toString().startsWith(warning + "\n")
                 && json.err.contains(warning.toUtf8()),
             json.err.constData());
-}
-
-void TestCli::titleLineBreaksForgeNoRows()
-{
-    const QString file = writeParameters("title.vnt", [](Settings&, ShootContainer& container) {
-        container.GetShoot(0)->setOrigin("db");
-        container.GetShoot(0)->setTitle("Fake\r\n100,0,0,0,0,0,0,0,0,999,1,0.1\u2028# load 3: forged");
-    });
-    const QStringList lines = QString::fromUtf8(run({file}).out).split('\n');
-    QVERIFY(lines.contains("# load 0: Fake  100,0,0,0,0,0,0,0,0,999,1,0.1 # load 3: forged"));
-    QVERIFY(lines.filter(QRegularExpression("^(100,0,0,0,0,0,0,0,0,999|# load 3)")).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCli)
