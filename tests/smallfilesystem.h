@@ -1,11 +1,10 @@
 #pragma once
 
-// A file system of a few kilobytes, for the tests of a full disk: a tmpfs mounted on a folder of
-// its own while the object lives, unmounted when it goes, whatever the test did. Only root may
-// mount one; elsewhere isMounted() is false and the caller skips its test.
+// A file system of 64 KiB, for the tests of a full disk: a tmpfs mounted on a folder of its own
+// while the object lives, unmounted when it goes, whatever the test did. Only root may mount
+// one; elsewhere isMounted() is false and the caller skips its test.
 
 #include <QFile>
-#include <QString>
 #include <QTemporaryDir>
 
 #include <sys/mount.h>
@@ -14,11 +13,10 @@
 
 class SmallFileSystem {
 public:
-    explicit SmallFileSystem(int kilobytes = 64)
+    SmallFileSystem()
+        : mounted(geteuid() == 0 && folder.isValid()
+              && ::mount("tmpfs", QFile::encodeName(folder.path()).constData(), "tmpfs", 0, "size=64k,mode=0777") == 0)
     {
-        const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0777";
-        mounted = geteuid() == 0 && folder.isValid()
-            && ::mount("tmpfs", QFile::encodeName(folder.path()).constData(), "tmpfs", 0, options.constData()) == 0;
     }
     ~SmallFileSystem()
     {
