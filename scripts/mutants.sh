@@ -46,9 +46,10 @@ killed=0 survived=0 stale=0 total=0
 : >"$report"
 while IFS= read -r line; do
     [[ "$line" =~ ^[[:space:]]*(#|$) ]] && continue
-    IFS='|' read -r id file original replacement <<<"$line"
-    id=$(echo "$id" | xargs) file=$(echo "$file" | xargs)
-    original=${original# } original=${original% } replacement=${replacement# } replacement=${replacement% }
+    # Fields are separated by " | ", so a fault may hold "||".
+    [[ "$line" =~ ^[[:space:]]*([^[:space:]|]+)[[:space:]]*\|[[:space:]]*([^[:space:]|]+)[[:space:]]*\|\ (.*)\ \|\ (.*)$ ]] ||
+        { echo "unreadable line of $list: $line" >&2; exit 2; }
+    id=${BASH_REMATCH[1]} file=${BASH_REMATCH[2]} original=${BASH_REMATCH[3]} replacement=${BASH_REMATCH[4]}
     [ $# -gt 0 ] && [[ "$wanted" != *" $id "* ]] && continue
     total=$((total + 1))
     target=$src/$file
