@@ -64,8 +64,7 @@ private slots:
     void selectCopiesTheBullet();
     void selectThatCannotFillALoadChangesNothing();
     void managerRowsReachTheSelector();
-    void refusedInsertIsReported();
-    void lockedCustomDatabaseIsNotDamaged();
+    void lockedOrRefusingCustomDatabase();
     void customDatabaseBuild_data();
     void customDatabaseBuild();
     void buildToolReadsCsv();
@@ -82,6 +81,7 @@ private:
     {
         return window.findChild<QTableView*>(name)->model();
     }
+    static QString describe(const Shoot* load);
     static void filterOn(DBselector& selector, const QStringList& texts);
     static int highlight(DBselector& selector, const QString& man, const QString& desc);
     QString dbFile(const QString& name) const { return program->path() + "/db/" + name; }
@@ -129,6 +129,21 @@ int TestDatabase::highlight(DBselector& selector, const QString& man, const QStr
     return -1;
 }
 
+// Bands, coefficients, drag model, weight, calibre and length of a load, with their units.
+QString TestDatabase::describe(const Shoot* load)
+{
+    return QString("%1 | %2 | G%3 %4 %5 %6 %7 | %8 %9")
+               .arg(CoefficientList::format(load->velMinList()), CoefficientList::format(load->BCList()))
+               .arg(load->gModel())
+               .arg(load->weight())
+               .arg(load->weightUnit() == 0 ? "gr" : "g")
+               .arg(load->caliber())
+               .arg(load->caliberUnit() == 0 ? "in" : "mm")
+               .arg(load->length())
+               .arg(load->lengthUnit() == 0 ? "in," : "mm,")
+        + (load->lengthNeedsCheck() ? " check" : " ok");
+}
+
 void TestDatabase::initTestCase()
 {
     QLoggingCategory::setFilterRules("default.debug=false");
@@ -156,6 +171,7 @@ void TestDatabase::init()
         load->setBCMulti({0.0}, {0.3});
         load->setWeightUnit(1);
         load->setCaliberUnit(1);
+        load->setLength(31);
         load->setLengthUnit(1);
     }
     warnings.clear();
@@ -277,17 +293,9 @@ void TestDatabase::selectCopiesTheBullet()
 
     button(*window, "pushButton_select")->click();
     const Shoot* copy = ShootContainer::instance()->GetShoot(2);
-    QCOMPARE(QString("%1 | %2 | G%3 %4 %5 %6 %7")
-                 .arg(CoefficientList::format(copy->velMinList()), CoefficientList::format(copy->BCList()))
-                 .arg(copy->gModel())
-                 .arg(copy->weight())
-                 .arg(copy->weightUnit() == 0 ? "gr" : "g")
-                 .arg(copy->caliber())
-                 .arg(copy->caliberUnit() == 0 ? "in" : "mm"),
-        bullet[2]);
+    QCOMPARE(describe(copy), bullet[2] + " | 31 mm, check"); // none of these bullets has a length
     QCOMPARE(copy->title(), bullet[0] + "    " + bullet[1]);
     QCOMPARE(copy->origin(), QString("db"));
-    QVERIFY(copy->lengthNeedsCheck()); // none of these bullets has a length
     QVERIFY(!window->isVisible());
     QCOMPARE(ShootContainer::instance()->GetShoot(0)->title(), QString("Load 1"));
 }
@@ -352,36 +360,19 @@ void TestDatabase::managerRowsReachTheSelector()
     QVERIFY(highlight(*window, "Atelier", "Maison") >= 0);
     button(*window, "pushButton_select")->click();
     const Shoot* load = ShootContainer::instance()->GetShoot(0);
-    QCOMPARE(load->BCList(), QList<double>{0.6125});
-    QCOMPARE(load->gModel(), 4);
-    QCOMPARE(load->weight(), 18.13);
-    QCOMPARE(load->caliber(), 0.264);
-    QVERIFY(!load->lengthNeedsCheck());
-    QCOMPARE(load->length(), 1.35);
-    QCOMPARE(load->lengthUnit(), 0);
+    QCOMPARE(describe(load), QString("0 | 0.6125 | G4 18.13 gr 0.264 in | 1.35 in, ok"));
 
     // A shipped bullet has no length: the load keeps 1.35 in, not 0 (an infinite stability).
     window->findChild<QComboBox*>("comboBox_db")->setCurrentIndex(0);
     QVERIFY(highlight(*window, "Lapua", "ScenarL") >= 0);
     button(*window, "pushButton_select")->click();
     QCOMPARE(load->title(), QString("Lapua    ScenarL"));
-    QCOMPARE(load->length(), 1.35);
-}
-
-void TestDatabase::refusedInsertIsReported()
-{
-    sql(dbFile("custom.db"),
-        {"CREATE TRIGGER refuse BEFORE INSERT ON bullets BEGIN SELECT RAISE(ABORT, 'read-only'); END"});
-    CustoDBManager manager(program->path());
-    button(manager, "pushButton_add")->click();
-    QCOMPARE(warnings.size(), 1);
-    QVERIFY2(warnings.first().startsWith("Warning|The bullet could not be added"), qPrintable(warnings.first()));
-    QCOMPARE(model(manager, "tableView_custo")->rowCount(), 0);
+    QVERIFY(describe(load).endsWith("| 1.35 in, check"));
 }
 
 // Another program holds custom.db locked while the manager opens it: the window says so, not
-// "damaged", and once the lock is gone the next addition goes in.
-void TestDatabase::lockedCustomDatabaseIsNotDamaged()
+// "damaged", and once the lock is gone the next addition goes in. A refused one is reported.
+void TestDatabase::lockedOrRefusingCustomDatabase()
 {
     {
         QSqlDatabase locker = QSqlDatabase::addDatabase("QSQLITE", "locker");
@@ -398,6 +389,13 @@ void TestDatabase::lockedCustomDatabaseIsNotDamaged()
         button(manager, "pushButton_add")->click();
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
         QVERIFY(problem->isHidden());
+        QCOMPARE(fetchedRows(model(manager, "tableView_custo")), 1);
+
+        sql(dbFile("custom.db"),
+            {"CREATE TRIGGER refuse BEFORE INSERT ON bullets BEGIN SELECT RAISE(ABORT, 'read-only'); END"});
+        button(manager, "pushButton_add")->click();
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings.first().startsWith("Warning|The bullet could not be added"), qPrintable(warnings.first()));
         QCOMPARE(fetchedRows(model(manager, "tableView_custo")), 1);
     }
     QSqlDatabase::removeDatabase("locker");
@@ -498,11 +496,11 @@ void TestDatabase::csvImportRefusesBadRowsAndExportReadsBack()
     QCOMPARE(manager.findChild<QLabel*>("label_csvReport")->text(), "5 row(s) added from " + pellets);
     QCOMPARE(warnings.size(), 1);
     const QStringList refused = warnings.first().split('\n').mid(1);
-    QCOMPARE(refused.size(), 4);
-    QVERIFY2(refused[0].startsWith("Line 6, column diam: not a number"), qPrintable(refused[0]));
-    QVERIFY2(refused[1].startsWith("Line 8, column model: "), qPrintable(refused[1]));
-    QCOMPARE(refused[2], QString("Line 9: 3 fields, the header has 10"));
-    QVERIFY2(refused[3].startsWith("Line 10, column bc: out of range"), qPrintable(refused[3]));
+    QVERIFY2(QRegularExpression("^Line 6, column diam: not a number.*\nLine 8, column model: .*\n"
+                                "Line 9: 3 fields, the header has 10\nLine 10, column bc: out of range[^\n]*$")
+                 .match(refused.join('\n'))
+                 .hasMatch(),
+        qPrintable(refused.join('\n')));
 
     // Exported, imported again and exported: the same rows twice, quoted where they must be.
     button(manager, "pushButton_exportCsv")->click();
