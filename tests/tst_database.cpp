@@ -296,6 +296,7 @@ void TestDatabase::selectCopiesTheBullet()
     QCOMPARE(describe(copy), bullet[2] + " | 31 mm, check"); // none of these bullets has a length
     QCOMPARE(copy->title(), bullet[0] + "    " + bullet[1]);
     QCOMPARE(copy->origin(), QString("db"));
+    QVERIFY(Settings::instance()->isInitialized());
     QVERIFY(!window->isVisible());
     QCOMPARE(ShootContainer::instance()->GetShoot(0)->title(), QString("Load 1"));
 }

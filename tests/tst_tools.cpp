@@ -153,9 +153,8 @@ void TestTools::loadsAreTouchedOnlyByApply()
     dialog.on_pushButton_calculate_pressed();
     QVERIFY(labelText(dialog, "label_BC").endsWith(" (G7)"));
     const QString muzzle = labelText(dialog, "label_Vmouth");
-    QVERIFY2(muzzle.endsWith(" f/s") && muzzle.section(' ', 3, 3).toDouble() > 2800.0
-            && muzzle.section(' ', 3, 3).toDouble() < 2830.0,
-        qPrintable(muzzle));
+    QVERIFY2(
+        QRegularExpression("^Muzzle velocity = 28[0-2]\\d\\.\\d f/s$").match(muzzle).hasMatch(), qPrintable(muzzle));
     dialog.findChild<QComboBox*>("comboBox_load")->setCurrentIndex(1);
     dialog.findChild<QPushButton*>("pushButton_apply")->click();
     const BcFinder::Result result = BcFinder::find({2.5, 2800, 300, 2300, 0, 1, 4});
