@@ -58,11 +58,10 @@ private slots:
     void shippedDatabases();
     void filter_data();
     void filter();
-    void quotesAndCaseOfFilterTexts();
+    void customBulletsInTheSelector();
     void changingDatabaseKeepsTheFilterTexts();
     void selectCopiesTheBullet_data();
     void selectCopiesTheBullet();
-    void selectThatCannotFillALoadChangesNothing();
     void managerRowsReachTheSelector();
     void lockedOrRefusingCustomDatabase();
     void customDatabaseBuild_data();
@@ -119,13 +118,12 @@ void TestDatabase::filterOn(DBselector& selector, const QStringList& texts)
 int TestDatabase::highlight(DBselector& selector, const QString& man, const QString& desc)
 {
     auto* bullets = selector.findChild<QTableView*>("tableView_bullets");
-    for (int row = 0; row < fetchedRows(bullets->model()); ++row) {
+    for (int row = 0; row < fetchedRows(bullets->model()); ++row)
         if (cell(bullets->model(), row, 0) == man && cell(bullets->model(), row, 3) == desc) {
             bullets->selectionModel()->setCurrentIndex(
                 bullets->model()->index(row, 1), QItemSelectionModel::ClearAndSelect);
             return row;
         }
-    }
     return -1;
 }
 
@@ -181,12 +179,11 @@ void TestDatabase::shippedDatabases()
 {
     // Rows and bullets; no shipped bullet has a length, and every band has its lower bound.
     const QList<QList<int>> expected = {{1480, 1014}, {2, 2}, {0, 0}, {0, 0}};
-    for (int i = 0; i < databaseFiles.size(); ++i) {
+    for (int i = 0; i < databaseFiles.size(); ++i)
         QCOMPARE(sql(dbFile(databaseFiles[i]),
                      {"SELECT COUNT(*) || ' ' || (SELECT COUNT(*) FROM bullet_single) || "
                       "' ' || total(len IS NOT NULL OR velmin IS NULL) FROM bullets"}),
             QVariant(QString("%1 %2 0.0").arg(expected[i][0]).arg(expected[i][1])));
-    }
     // Every Sierra bullet has 3 to 5 bands; quoted CSV fields keep their commas, marks their UTF-8.
     QCOMPARE(sql(dbFile("centerfire.db"),
                  {"SELECT COUNT(*) || ' ' || MIN(n) || ' ' || MAX(n) FROM (SELECT COUNT(*) "
@@ -221,29 +218,47 @@ void TestDatabase::filter()
     QCOMPARE(fetchedRows(model(*window, "tableView_bullets")), count);
 }
 
-void TestDatabase::quotesAndCaseOfFilterTexts()
+void TestDatabase::customBulletsInTheSelector()
 {
     sql(dbFile("custom.db"),
         {customRow("O'Brien", "7.62 \"Long\" d'or", 0.45, "0", "'max'"),
+            customRow("Atelier", "Gone", 0.5, "0", "'max'"),
             "INSERT INTO bullets VALUES (0, 'Atelier', 'ÉTALON', 'Test', 0.3, 0, 'max', NULL, 'ÉPROUVETTE', '', "
             "'G1')"});
     auto window = selector(3);
+    window->ProcessRequestBulletDB(1);
     QAbstractItemModel* bullets = model(*window, "tableView_bullets");
     // SQLite's LIKE folds ASCII letters only, so a lower-case "é" finds "É" only upper-cased.
     filterOn(*window, {"", "étalon"});
     QCOMPARE(fetchedRows(bullets), 1);
     filterOn(*window, {"", "", "éprouvette"});
     QCOMPARE(fetchedRows(bullets), 1);
-
     filterOn(*window, {"", "3'", "1'6"});
     QCOMPARE(fetchedRows(bullets), 0);
     QCOMPARE(qobject_cast<QSqlQueryModel*>(bullets)->lastError().text(), QString());
+
+    // Select fills the load only from a highlighted bullet with bands; otherwise the window stays.
+    const Shoot* load = ShootContainer::instance()->GetShoot(1);
+    button(*window, "pushButton_select")->click(); // nothing highlighted
+    filterOn(*window, {});
+    QVERIFY(highlight(*window, "Atelier", "Gone") >= 0);
+    button(*window, "pushButton_filter")->click(); // a new filter clears the highlight
+    button(*window, "pushButton_select")->click();
+    QVERIFY(highlight(*window, "Atelier", "Gone") >= 0);
+    sql(dbFile("custom.db"), {"DELETE FROM bullets WHERE desc = 'Gone'"}); // behind the window's back
+    button(*window, "pushButton_select")->click();
+    QCOMPARE(load->BCList(), QList<double>{0.3});
+    QVERIFY(window->isVisible());
+    button(*window, "pushButton_cancel")->click();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(load->origin(), QString("manual"));
+
+    window->ProcessRequestBulletDB(1);
     filterOn(*window, {"O'Brien"});
     QCOMPARE(highlight(*window, "O'Brien", "7.62 \"Long\" d'or"), 0);
     QCOMPARE(fetchedRows(model(*window, "tableView_details")), 1);
-    window->ProcessRequestBulletDB(1);
     button(*window, "pushButton_select")->click();
-    QCOMPARE(ShootContainer::instance()->GetShoot(1)->title(), QString("O'Brien    7.62 \"Long\" d'or"));
+    QCOMPARE(load->title(), QString("O'Brien    7.62 \"Long\" d'or"));
 }
 
 void TestDatabase::changingDatabaseKeepsTheFilterTexts()
@@ -299,30 +314,6 @@ void TestDatabase::selectCopiesTheBullet()
     QVERIFY(Settings::instance()->isInitialized());
     QVERIFY(!window->isVisible());
     QCOMPARE(ShootContainer::instance()->GetShoot(0)->title(), QString("Load 1"));
-}
-
-// Select fills the load only from a highlighted bullet with bands; otherwise the window stays.
-void TestDatabase::selectThatCannotFillALoadChangesNothing()
-{
-    sql(dbFile("custom.db"), {customRow("Atelier", "Gone", 0.5, "0", "'max'")});
-    auto window = selector(3);
-    window->ProcessRequestBulletDB(1);
-    const Shoot* load = ShootContainer::instance()->GetShoot(1);
-    button(*window, "pushButton_select")->click(); // nothing highlighted yet
-    // A new filter clears the highlight, though the last bullet is still remembered.
-    QVERIFY(highlight(*window, "Atelier", "Gone") >= 0);
-    button(*window, "pushButton_filter")->click();
-    button(*window, "pushButton_select")->click();
-    // The bullet's rows went away behind the window's back.
-    QVERIFY(highlight(*window, "Atelier", "Gone") >= 0);
-    sql(dbFile("custom.db"), {"DELETE FROM bullets"});
-    button(*window, "pushButton_select")->click();
-    QCOMPARE(load->BCList(), QList<double>{0.3});
-    QVERIFY(window->isVisible());
-
-    button(*window, "pushButton_cancel")->click();
-    QVERIFY(!window->isVisible());
-    QCOMPARE(load->origin(), QString("manual"));
 }
 
 void TestDatabase::managerRowsReachTheSelector()
