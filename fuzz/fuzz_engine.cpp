@@ -2,7 +2,7 @@
 // parameter files use, with values far outside what the widgets allow. After every computation
 // each active load's series hold no infinity (paired series have equal lengths, distances and
 // times are finite) and its point-blank ranges are finite or NaN. The input's layout is in
-// README.md; engine_input.py writes one from readable values: keep the three in step.
+// README.md (keep it in step); engine_input.py reads the fields from the calls below.
 #include "ballistics/shoot.h"
 #include "fuzz/fuzzsupport.h"
 #include "loads/shootcontainer.h"
@@ -156,17 +156,13 @@ void configureSettings(Input& in)
 void configureContainer(Input& in)
 {
     ShootContainer* container = ShootContainer::instance();
-    switch (in.choice("multiShootBehavior", 3, 0)) {
-    case 1:
+    const int behaviour = in.choice("multiShootBehavior", 3, 0);
+    if (behaviour == 1)
         container->setMultiShootBehaviorZero();
-        break;
-    case 2:
+    else if (behaviour == 2)
         container->setMultiShootBehaviorAngle();
-        break;
-    default:
+    else
         container->setMultiShootBehaviorIndep();
-        break;
-    }
     // Out-of-range masters are refused by the container itself.
     container->SetMasterShoot(in.choice("masterIndex", ShootContainer::loadCount, 0));
     container->setPlotType(in.integer("plotType", 1, 6, 1));
@@ -266,12 +262,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::fprintf(stderr, "%s\n", qUtf8Printable(setup));
 
     container->Compute();
-    for (int index = 0; index < ShootContainer::loadCount; ++index) {
-        Shoot* load = container->GetShoot(index);
-        if (!load->active())
-            continue;
-        checkLoad(*load, setup);
-    }
+    for (int index = 0; index < ShootContainer::loadCount; ++index)
+        if (container->GetShoot(index)->active())
+            checkLoad(*container->GetShoot(index), setup);
     FuzzSupport::takeWarnings();
     return 0;
 }
