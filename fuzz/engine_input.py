@@ -3,59 +3,40 @@
 
     fuzz/engine_input.py OUT [name=value ...]
 
-Settings and container fields by name (upHillAngle=91, multiShootBehavior=angle); load fields
-as loadN.field (load0.muzzleVelocity=0, load1.active=true); a load's coefficient bands as
-loadN.bands=VELMIN:BC,VELMIN:BC (load0.bands=0:0.447,1800:0.462). A choice takes an index
-(or -1, -2, 100, intmax, intmin: one outside the list). Numbers are written raw, exactly as given.
-
-The field order and defaults follow configureSettings, configureContainer and configureLoad in
-fuzz_engine.cpp: keep them in step.
+Fields by name (upHillAngle=91, multiShootBehavior=angle, load1.active=true); a load's bands as
+load0.bands=0:0.447,1800:0.462. A choice takes an index (or -1, -2, 100, intmax, intmin: one
+outside the list); numbers are written raw. The fields, their order and defaults are read from
+the in.flag/choice/integer/number calls of fuzz_engine.cpp.
 """
+import pathlib
+import re
 import struct
 import sys
 
-# (name, kind, default, count of a choice)
-SETTINGS = [
-    ("unitSystem", "choice", 0, 2), ("useAngleDisplay", "choice", 0, 3), ("killZone", "number", 30, 0),
-    ("killZoneUnit", "choice", 0, 2), ("maxRange", "integer", 800, 0), ("maxRangeUnit", "choice", 0, 2),
-    ("autoRange", "flag", True, 0), ("includeSpinDrift", "flag", False, 0), ("cardStep", "integer", 50, 0),
-    ("useDefaultPressure", "flag", True, 0), ("basePressure", "number", 1013, 0),
-    ("basePressureUnit", "choice", 0, 2), ("altitudeCorrection", "flag", False, 0), ("altitude", "number", 150, 0),
-    ("altitudeUnit", "choice", 0, 2), ("windVelocity", "number", 15, 0), ("windVelocityUnit", "choice", 0, 4),
-    ("windAngle", "integer", 0, 0), ("temperature", "number", 25, 0), ("temperatureUnit", "choice", 0, 2),
-    ("upHillAngle", "integer", 0, 0), ("upHillDirection", "choice", 0, 2), ("sightHeight", "number", 3.5, 0),
-    ("sightHeightUnit", "choice", 0, 2), ("twist", "number", 13, 0), ("twistUnit", "choice", 1, 2),
-    ("twistDirection", "choice", 1, 2), ("scopeClick", "choice", 1, 7), ("manScopeDevH", "number", 0, 0),
-    ("manScopeDevUnitH", "choice", 0, 2), ("manScopeDistH", "number", 100, 0), ("manScopeDistUnitH", "choice", 0, 2),
-    ("manScopeDevV", "number", 0, 0), ("manScopeDevUnitV", "choice", 0, 2), ("manScopeDistV", "number", 100, 0),
-    ("manScopeDistUnitV", "choice", 0, 2),
-    ("multiShootBehavior", "choice", 0, 3), ("masterIndex", "choice", 0, 4), ("plotType", "integer", 1, 0),
-]
-LOAD = [
-    ("active", "flag", None, 0), ("muzzleVelocity", "integer", 850, 0), ("muzzleVelocityUnit", "choice", 0, 2),
-    ("weight", "number", 100, 0), ("weightUnit", "choice", 0, 2), ("caliber", "number", 0.224, 0),
-    ("caliberUnit", "choice", 0, 2), ("length", "number", 0.8, 0), ("lengthUnit", "choice", 0, 2),
-    ("gModel", "choice", 0, 6), ("zeroRange", "integer", 200, 0), ("zeroRangeUnit", "choice", 0, 2),
-]
+CALL = re.compile(r'in\.(flag|choice|integer|number)\("(\w+)", ([^,)]+)(?:, ([^,)]+))?(?:, ([^,)]+))?')
 BEHAVIOURS = {"indep": 0, "zero": 1, "angle": 2}
 OUTSIDE = {"-1": 0xF0, "-2": 0xF2, "100": 0xF4, "intmax": 0xF6, "intmin": 0xF8}
 
 
+def calls(source, function):
+    body = source.split(f"void {function}(", 1)[1].split("\n}\n", 1)[0]
+    for kind, name, *args in CALL.findall(body):
+        count = 4 if args[0] == "ShootContainer::loadCount" else int(args[0]) if kind == "choice" else 0
+        default = {"flag": args[0], "choice": args[1], "integer": args[2], "number": args[2]}[kind]
+        yield name, kind, default, count
+
+
 def encode(kind, value, count):
+    text = str(value)
     if kind == "flag":
-        return bytes([1 if str(value).lower() in ("1", "true", "yes") else 0])
+        return bytes([1 if text.lower() in ("1", "true", "yes") else 0])
     if kind == "choice":
-        text = str(value)
-        if text in BEHAVIOURS:
-            return bytes([BEHAVIOURS[text]])
-        if text in OUTSIDE:
-            return bytes([OUTSIDE[text]])
+        if text in BEHAVIOURS or text in OUTSIDE:
+            return bytes([BEHAVIOURS.get(text, OUTSIDE.get(text))])
         index = int(text)
-        if index == count:
-            return bytes([0xF1])
-        if not 0 <= index < count:
+        if not 0 <= index <= count:
             sys.exit(f"choice {index} is neither in the list nor one of {', '.join(OUTSIDE)}")
-        return bytes([index])
+        return bytes([0xF1 if index == count else index])
     if kind == "integer":
         return b"\xff" + struct.pack("<i", int(float(value)))
     return b"\xff" + struct.pack("<d", float(value))
@@ -64,10 +45,12 @@ def encode(kind, value, count):
 def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
+    source = (pathlib.Path(__file__).parent / "fuzz_engine.cpp").read_text()
     given = dict(argument.split("=", 1) for argument in sys.argv[2:])
-    fields = [(name, kind, default, count) for name, kind, default, count in SETTINGS]
+    fields = list(calls(source, "configureSettings")) + list(calls(source, "configureContainer"))
+    load = [field for field in calls(source, "configureLoad") if field[0] not in ("coefficientBands", "velMin", "BC")]
     for index in range(4):
-        for name, kind, default, count in LOAD:
+        for name, kind, default, count in load:
             fields.append((f"load{index}.{name}", kind, (index == 0) if name == "active" else default, count))
         fields.append((f"load{index}.bands", "bands", "0:0.3", 0))
     unknown = set(given) - {name for name, *_ in fields}

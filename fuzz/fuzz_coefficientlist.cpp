@@ -4,9 +4,6 @@
 #include "ballistics/coefficientlist.h"
 #include "fuzz/fuzzsupport.h"
 
-#include <QByteArray>
-#include <QString>
-
 #include <cmath>
 #include <limits>
 
@@ -20,39 +17,32 @@ QString listText(const QList<double>& values)
     return "(" + parts.join(", ") + ")";
 }
 
-// Formatting keeps 6 significant digits: half a unit of the 6th digit, or less than the
-// smallest step of the doubles where they run out of digits (the subnormal numbers).
-bool closeEnough(double original, double reread)
-{
-    const double tolerance = 5e-6 * std::abs(original) + std::numeric_limits<double>::denorm_min();
-    return std::abs(original - reread) <= tolerance;
-}
-
 void check(const QString& text)
 {
     const QList<double> values = CoefficientList::parse(text);
-    const QString context = "text: \"" + text + "\"\nparsed: " + listText(values);
+    const QString formatted = CoefficientList::format(values);
+    const QList<double> reread = CoefficientList::parse(formatted);
+    const auto broken = [&](const QString& what) {
+        FuzzSupport::fail(what + "\ntext: \"" + text + "\"\nparsed: " + listText(values) + "\nformatted: \"" + formatted
+            + "\"\nparsed again: " + listText(reread));
+    };
     if (values.size() != text.count(';') + 1)
-        FuzzSupport::fail(
-            QString("parse gave %1 values for %2 parts\n").arg(values.size()).arg(text.count(';') + 1) + context);
+        broken(QString("parse gave %1 values for %2 parts").arg(values.size()).arg(text.count(';') + 1));
     for (double value : values)
         if (!std::isfinite(value))
-            FuzzSupport::fail("parse gave a number that is not finite\n" + context);
-
-    const QString formatted = CoefficientList::format(values);
+            broken("parse gave a number that is not finite");
     if (formatted.contains(' '))
-        FuzzSupport::fail("format wrote a space: \"" + formatted + "\"\n" + context);
-    const QList<double> reread = CoefficientList::parse(formatted);
-    const QString roundTrip = context + "\nformatted: \"" + formatted + "\"\nparsed again: " + listText(reread);
+        broken("format wrote a space");
     if (reread.size() != values.size())
-        FuzzSupport::fail("the formatted list parses to another number of values\n" + roundTrip);
+        broken("the formatted list parses to another number of values");
+    // Formatting keeps 6 significant digits: half a unit of the 6th digit, or less than the
+    // smallest step of the doubles where they run out of digits (the subnormal numbers).
     for (int i = 0; i < values.size(); ++i)
-        if (!closeEnough(values[i], reread[i]))
-            FuzzSupport::fail(QString("value %1 moved by more than the 6th digit\n").arg(i) + roundTrip);
+        if (std::abs(values[i] - reread[i]) > 5e-6 * std::abs(values[i]) + std::numeric_limits<double>::denorm_min())
+            broken(QString("value %1 moved by more than the 6th digit").arg(i));
     // Once formatted, the text is a fixed point.
     if (CoefficientList::format(reread) != formatted)
-        FuzzSupport::fail(
-            "formatting the parsed text changed it: \"" + CoefficientList::format(reread) + "\"\n" + roundTrip);
+        broken("formatting the parsed text changed it: \"" + CoefficientList::format(reread) + "\"");
 }
 
 } // namespace

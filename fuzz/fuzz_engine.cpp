@@ -1,17 +1,8 @@
-// The engine under arbitrary settings and loads, set through the same setters the widgets and
-// parameter files use, with values far outside what the widgets allow: a coefficient of 0 or
-// below, no muzzle velocity, slopes of 90 degrees and more, a card step of 0, a temperature
-// below absolute zero, no air pressure, ranges of a million metres.
-//
-// The promise checked after every computation: each active load's trajectory and range-card
-// series hold finite numbers only (the series the graph pairs have equal lengths), and its
-// point-blank ranges are finite or NaN (cannot be computed), never infinite.
-//
-// Input layout: a stream of fields in a fixed order (the settings, the container, then the four
-// loads). Each number starts with a selector byte: below 0xA0 a typical value (two more bytes
-// place it in the field's usual range), below 0xF0 an edge value from a table, otherwise the raw
-// bytes of the number. A choice byte picks an index, sometimes one outside the list. When the
-// input runs out every remaining field takes its default, so short inputs are ordinary setups.
+// The engine under arbitrary settings and loads, set through the setters the widgets and
+// parameter files use, with values far outside what the widgets allow. After every computation
+// each active load's series hold no infinity (paired series have equal lengths, distances and
+// times are finite) and its point-blank ranges are finite or NaN. The input's layout is in
+// README.md (keep it in step); engine_input.py reads the fields from the calls below.
 #include "ballistics/shoot.h"
 #include "fuzz/fuzzsupport.h"
 #include "loads/shootcontainer.h"
@@ -32,13 +23,12 @@ constexpr double huge = std::numeric_limits<double>::max();
 constexpr int intMax = std::numeric_limits<int>::max();
 constexpr int intMin = std::numeric_limits<int>::min();
 
-class Input {
-public:
-    Input(const uint8_t* data, size_t size)
-        : data(data)
-        , size(size)
-    {
-    }
+// The input's fields, read in order; what it decodes is noted for the report of a failure.
+struct Input {
+    const uint8_t* data;
+    size_t size;
+    size_t pos = 0;
+    QStringList decoded;
 
     bool flag(const char* name, bool fallback)
     {
@@ -75,8 +65,7 @@ public:
                 table.insert(table.end(), edges);
                 value = table[std::size_t(selector - 0xA0) % table.size()];
             } else {
-                const uint64_t bits = take(4);
-                uint32_t raw = uint32_t(bits);
+                const auto raw = uint32_t(take(4));
                 std::memcpy(&value, &raw, sizeof value);
             }
         }
@@ -111,9 +100,6 @@ public:
         return value;
     }
 
-    QString description() const { return decoded.join('\n'); }
-
-private:
     // Up to count bytes, little-endian; missing bytes are 0.
     uint64_t take(int count)
     {
@@ -124,11 +110,6 @@ private:
     }
 
     void note(const char* name, const QString& value) { decoded << QString(name) + "=" + value; }
-
-    const uint8_t* data;
-    size_t size;
-    size_t pos = 0;
-    QStringList decoded;
 };
 
 void configureSettings(Input& in)
@@ -175,17 +156,13 @@ void configureSettings(Input& in)
 void configureContainer(Input& in)
 {
     ShootContainer* container = ShootContainer::instance();
-    switch (in.choice("multiShootBehavior", 3, 0)) {
-    case 1:
+    const int behaviour = in.choice("multiShootBehavior", 3, 0);
+    if (behaviour == 1)
         container->setMultiShootBehaviorZero();
-        break;
-    case 2:
+    else if (behaviour == 2)
         container->setMultiShootBehaviorAngle();
-        break;
-    default:
+    else
         container->setMultiShootBehaviorIndep();
-        break;
-    }
     // Out-of-range masters are refused by the container itself.
     container->SetMasterShoot(in.choice("masterIndex", ShootContainer::loadCount, 0));
     container->setPlotType(in.integer("plotType", 1, 6, 1));
@@ -218,19 +195,12 @@ void configureLoad(Input& in, Shoot* load)
     load->setBCMulti(velMins, coefficients);
 }
 
-QString seriesText(const QVector<double>& values, int around)
-{
-    QStringList parts;
-    for (int i = std::max(0, around - 2); i < std::min(int(values.size()), around + 3); ++i)
-        parts << QString("[%1]=%2").arg(i).arg(values[i], 0, 'g', 17);
-    return parts.join(", ");
-}
-
-void checkLoad(const Shoot& load, const QString& setup)
+void checkLoad(Shoot& load, const QString& setup)
 {
     const auto broken = [&](const QString& what) {
-        FuzzSupport::fail(QString("load %1: ").arg(load.id()) + what + "\n-- decoded input --\n" + setup
-            + "\n-- state --\n" + FuzzSupport::describeState());
+        FuzzSupport::fail(
+            QString("load %1: %2\n-- decoded input --\n%3\n-- state --\n").arg(QString::number(load.id()), what, setup)
+            + FuzzSupport::describeState());
     };
     // NaN marks a value that cannot be computed (a click without a click value, an energy that
     // overflows) and shows as "-"; an infinity is never shown. The grid every view hangs on,
@@ -238,13 +208,8 @@ void checkLoad(const Shoot& load, const QString& setup)
     const auto check = [&](const char* kind, int index, const QVector<double>& values, bool grid) {
         for (int i = 0; i < values.size(); ++i)
             if (grid ? !std::isfinite(values[i]) : std::isinf(values[i]))
-                broken(QString("%1 series %2 holds %3 (%4 of %5 values): %6")
-                           .arg(kind)
-                           .arg(index)
-                           .arg(grid ? "a distance or time that is not finite" : "an infinity")
-                           .arg(i)
-                           .arg(values.size())
-                           .arg(seriesText(values, i)));
+                broken(QString::asprintf("%s series %d holds %s at %d of %d values: %.17g", kind, index,
+                    grid ? "a distance or time that is not finite" : "an infinity", i, int(values.size()), values[i]));
     };
     const QList<int> trajectoryGrid = {0, 2, 8, 13, 14};
     const QList<int> cardGrid = {0, 2, 6, 8};
@@ -255,34 +220,23 @@ void checkLoad(const Shoot& load, const QString& setup)
 
     // The graph plots one series against another, the card prints a row per distance: the
     // series that go together have one value per point.
-    const auto sameLength = [&](const char* kind, const std::vector<int>& group, auto series) {
+    using Series = QVector<double> (Shoot::*)(int) const;
+    const auto sameLength = [&](const char* kind, const std::vector<int>& group, Series series) {
+        const int first = int((load.*series)(group.front()).size());
         for (int index : group)
-            if (series(index).size() != series(group.front()).size())
-                broken(QString("%1 series %2 has %3 values, series %4 has %5")
-                           .arg(kind)
-                           .arg(index)
-                           .arg(series(index).size())
-                           .arg(group.front())
-                           .arg(series(group.front()).size()));
+            if (int((load.*series)(index).size()) != first)
+                broken(QString::asprintf("%s series %d has %d values, series %d has %d", kind, index,
+                    int((load.*series)(index).size()), group.front(), first));
     };
-    const auto trajectory = [&](int index) { return load.TrajectorySeries(index); };
-    const auto card = [&](int index) { return load.CardSeries(index); };
-    sameLength("trajectory", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 17}, trajectory);
-    sameLength("trajectory", {13, 14, 16, 18}, trajectory);
-    sameLength("card", {0, 1, 2, 3, 4, 5, 12, 13, 14, 15, 16, 17}, card);
-    sameLength("card", {6, 7, 8, 9, 10, 11, 18, 19, 20, 21, 22, 23}, card);
-}
+    sameLength("trajectory", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 15, 17}, &Shoot::TrajectorySeries);
+    sameLength("trajectory", {13, 14, 16, 18}, &Shoot::TrajectorySeries);
+    sameLength("card", {0, 1, 2, 3, 4, 5, 12, 13, 14, 15, 16, 17}, &Shoot::CardSeries);
+    sameLength("card", {6, 7, 8, 9, 10, 11, 18, 19, 20, 21, 22, 23}, &Shoot::CardSeries);
 
-void checkPointBlank(Shoot& load, const QString& setup)
-{
     const QList<double> ranges = load.PointBlankRanges();
     for (int i = 0; i < ranges.size(); ++i)
         if (std::isinf(ranges[i]))
-            FuzzSupport::fail(QString("load %1: point-blank value %2 is infinite: %3\n-- decoded input --\n")
-                                  .arg(load.id())
-                                  .arg(i)
-                                  .arg(ranges[i])
-                + setup + "\n-- state --\n" + FuzzSupport::describeState());
+            broken(QString::asprintf("point-blank value %d is infinite: %g", i, ranges[i]));
 }
 
 } // namespace
@@ -297,24 +251,20 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzSupport::takeWarnings();
-    Input in(data, size);
+    Input in{data, size, 0, {}};
     configureSettings(in);
     configureContainer(in);
     ShootContainer* container = ShootContainer::instance();
     for (int index = 0; index < ShootContainer::loadCount; ++index)
         configureLoad(in, container->GetShoot(index));
-    const QString setup = in.description();
+    const QString setup = in.decoded.join('\n');
     if (FuzzSupport::verbose())
         std::fprintf(stderr, "%s\n", qUtf8Printable(setup));
 
     container->Compute();
-    for (int index = 0; index < ShootContainer::loadCount; ++index) {
-        Shoot* load = container->GetShoot(index);
-        if (!load->active())
-            continue;
-        checkLoad(*load, setup);
-        checkPointBlank(*load, setup);
-    }
+    for (int index = 0; index < ShootContainer::loadCount; ++index)
+        if (container->GetShoot(index)->active())
+            checkLoad(*container->GetShoot(index), setup);
     FuzzSupport::takeWarnings();
     return 0;
 }

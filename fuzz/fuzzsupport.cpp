@@ -26,10 +26,9 @@ pid_t rootOwner = 0;
 QStringList pendingWarnings;
 bool verboseOutput = false;
 
+// A replay runs every input in a child process: only the process that made the folder removes it.
 void removeRootDir()
 {
-    // A replay runs every input in a child process: only the process that made the folder
-    // removes it.
     if (getpid() != rootOwner || rootDir.empty())
         return;
     std::error_code ignored;
@@ -113,80 +112,44 @@ bool verbose()
     return verboseOutput;
 }
 
+// A field of an object: its getter's name and value.
+#define FIELD(object, getter) std::pair<const char*, QVariant>(#getter, object->getter())
+
 QString describeState()
 {
     QStringList lines;
-    const auto add = [&](const char* name, const QVariant& value) {
-        lines << QString(name) + "="
-                + (value.type() == QVariant::Double ? QString::number(value.toDouble(), 'g', 17) : value.toString());
+    const auto add = [&](std::initializer_list<std::pair<const char*, QVariant>> fields) {
+        for (const auto& [name, value] : fields)
+            lines << QString(name) + "="
+                    + (value.type() == QVariant::Double ? QString::number(value.toDouble(), 'g', 17)
+                                                        : value.toString());
+    };
+    const auto list = [](const QList<double>& values) {
+        QStringList texts;
+        for (double value : values)
+            texts << QString::number(value, 'g', 17);
+        return texts.join(';');
     };
     const Settings* s = Settings::instance();
-    add("unitSystem", s->unitSystem());
-    add("useAngleDisplay", s->useAngleDisplay());
-    add("killZone", s->killZone());
-    add("killZoneUnit", s->killZoneUnit());
-    add("maxRange", s->maxRange());
-    add("maxRangeUnit", s->maxRangeUnit());
-    add("autoRange", s->autoRange());
-    add("includeSpinDrift", s->includeSpinDrift());
-    add("cardStep", s->cardStep());
-    add("useDefaultPressure", s->useDefaultPressure());
-    add("basePressure", s->basePressure());
-    add("basePressureUnit", s->basePressureUnit());
-    add("altitudeCorrection", s->altitudeCorrection());
-    add("altitude", s->altitude());
-    add("altitudeUnit", s->altitudeUnit());
-    add("windVelocity", s->windVelocity());
-    add("windVelocityUnit", s->windVelocityUnit());
-    add("windAngle", s->windAngle());
-    add("temperature", s->temperature());
-    add("temperatureUnit", s->temperatureUnit());
-    add("upHillAngle", s->upHillAngle());
-    add("upHillDirection", s->upHillDirection());
-    add("sightHeight", s->sightHeight());
-    add("sightHeightUnit", s->sightHeightUnit());
-    add("twist", s->twist());
-    add("twistUnit", s->twistUnit());
-    add("twistDirection", s->twistDirection());
-    add("scopeClick", s->scopeClick());
-    add("manScopeDevH", s->manScopeDevH());
-    add("manScopeDevUnitH", s->manScopeDevUnitH());
-    add("manScopeDistH", s->manScopeDistH());
-    add("manScopeDistUnitH", s->manScopeDistUnitH());
-    add("manScopeDevV", s->manScopeDevV());
-    add("manScopeDevUnitV", s->manScopeDevUnitV());
-    add("manScopeDistV", s->manScopeDistV());
-    add("manScopeDistUnitV", s->manScopeDistUnitV());
-    const ShootContainer* container = ShootContainer::instance();
-    add("multiShootBehavior", container->multiShootBehavior());
-    add("masterIndex", container->masterIndex());
-    add("plotType", container->plotType());
+    const ShootContainer* c = ShootContainer::instance();
+    add({FIELD(s, unitSystem), FIELD(s, useAngleDisplay), FIELD(s, killZone), FIELD(s, killZoneUnit),
+        FIELD(s, maxRange), FIELD(s, maxRangeUnit), FIELD(s, autoRange), FIELD(s, includeSpinDrift), FIELD(s, cardStep),
+        FIELD(s, useDefaultPressure), FIELD(s, basePressure), FIELD(s, basePressureUnit), FIELD(s, altitudeCorrection),
+        FIELD(s, altitude), FIELD(s, altitudeUnit), FIELD(s, windVelocity), FIELD(s, windVelocityUnit),
+        FIELD(s, windAngle), FIELD(s, temperature), FIELD(s, temperatureUnit), FIELD(s, upHillAngle),
+        FIELD(s, upHillDirection), FIELD(s, sightHeight), FIELD(s, sightHeightUnit), FIELD(s, twist),
+        FIELD(s, twistUnit), FIELD(s, twistDirection), FIELD(s, scopeClick), FIELD(s, manScopeDevH),
+        FIELD(s, manScopeDevUnitH), FIELD(s, manScopeDistH), FIELD(s, manScopeDistUnitH), FIELD(s, manScopeDevV),
+        FIELD(s, manScopeDevUnitV), FIELD(s, manScopeDistV), FIELD(s, manScopeDistUnitV), FIELD(c, multiShootBehavior),
+        FIELD(c, masterIndex), FIELD(c, plotType)});
     for (int index = 0; index < ShootContainer::loadCount; ++index) {
-        const Shoot* load = container->GetShoot(index);
+        const Shoot* load = c->GetShoot(index);
         lines << QString("[load %1]").arg(index);
-        add("active", load->active());
-        add("origin", load->origin());
-        add("title", load->title());
-        add("muzzleVelocity", load->muzzleVelocity());
-        add("muzzleVelocityUnit", load->muzzleVelocityUnit());
-        add("weight", load->weight());
-        add("weightUnit", load->weightUnit());
-        add("caliber", load->caliber());
-        add("caliberUnit", load->caliberUnit());
-        add("length", load->length());
-        add("lengthUnit", load->lengthUnit());
-        add("gModel", load->gModel());
-        add("zeroRange", load->zeroRange());
-        add("zeroRangeUnit", load->zeroRangeUnit());
-        QStringList bc;
-        QStringList velMin;
-        for (double value : load->BCList())
-            bc << QString::number(value, 'g', 17);
-        for (double value : load->velMinList())
-            velMin << QString::number(value, 'g', 17);
-        add("BCList", bc.join(';'));
-        add("velMinList", velMin.join(';'));
-        add("note", load->note());
+        add({FIELD(load, active), FIELD(load, origin), FIELD(load, title), FIELD(load, muzzleVelocity),
+            FIELD(load, muzzleVelocityUnit), FIELD(load, weight), FIELD(load, weightUnit), FIELD(load, caliber),
+            FIELD(load, caliberUnit), FIELD(load, length), FIELD(load, lengthUnit), FIELD(load, gModel),
+            FIELD(load, zeroRange), FIELD(load, zeroRangeUnit), {"BCList", list(load->BCList())},
+            {"velMinList", list(load->velMinList())}, FIELD(load, note)});
     }
     return lines.join('\n');
 }

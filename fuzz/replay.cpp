@@ -22,61 +22,33 @@
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
-namespace {
-
-namespace fs = std::filesystem;
-
-std::vector<std::string> inputsIn(const char* argument)
-{
-    std::vector<std::string> files;
-    const fs::path path(argument);
-    if (fs::is_directory(path)) {
-        for (const fs::directory_entry& entry : fs::directory_iterator(path))
-            if (entry.is_regular_file() && entry.path().filename().string().front() != '.')
-                files.push_back(entry.path().string());
-        std::sort(files.begin(), files.end());
-    } else if (fs::is_regular_file(path)) {
-        files.push_back(path.string());
-    } else {
-        std::fprintf(stderr, "replay: no such file or folder: %s\n", argument);
-        std::exit(2);
-    }
-    return files;
-}
-
-int runOne(const std::string& file)
-{
-    std::ifstream stream(file, std::ios::binary);
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-    if (!stream.eof() && stream.fail()) {
-        std::fprintf(stderr, "replay: cannot read %s\n", file.c_str());
-        return 1;
-    }
-    // A copy of exactly the input's size: reading one byte past it is a fault ASan sees.
-    std::vector<uint8_t> data(bytes.begin(), bytes.end());
-    LLVMFuzzerTestOneInput(data.empty() ? nullptr : data.data(), data.size());
-    return 0;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
+    namespace fs = std::filesystem;
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s DIR_OR_FILE...\n", argv[0]);
         return 2;
     }
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
-        const std::vector<std::string> found = inputsIn(argv[i]);
+        std::vector<std::string> found;
+        if (fs::is_directory(argv[i])) {
+            for (const fs::directory_entry& entry : fs::directory_iterator(argv[i]))
+                if (entry.is_regular_file() && entry.path().filename().string().front() != '.')
+                    found.push_back(entry.path().string());
+            std::sort(found.begin(), found.end());
+        } else if (fs::is_regular_file(argv[i])) {
+            found.push_back(argv[i]);
+        } else {
+            std::fprintf(stderr, "replay: no such file or folder: %s\n", argv[i]);
+            return 2;
+        }
         files.insert(files.end(), found.begin(), found.end());
     }
     const char* limitText = std::getenv("VANTO_FUZZ_REPLAY_TIMEOUT");
     const unsigned limit = limitText && *limitText ? unsigned(std::strtoul(limitText, nullptr, 10)) : 60u;
-
     int initArgc = 1;
-    char** initArgv = argv;
-    LLVMFuzzerInitialize(&initArgc, &initArgv);
+    LLVMFuzzerInitialize(&initArgc, &argv);
 
     std::vector<std::string> failures;
     for (const std::string& file : files) {
@@ -90,7 +62,16 @@ int main(int argc, char** argv)
         }
         if (child == 0) {
             alarm(limit);
-            std::exit(runOne(file));
+            std::ifstream stream(file, std::ios::binary);
+            const std::vector<char> bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+            if (!stream.eof() && stream.fail()) {
+                std::fprintf(stderr, "replay: cannot read %s\n", file.c_str());
+                std::exit(1);
+            }
+            // A copy of exactly the input's size: reading one byte past it is a fault ASan sees.
+            const std::vector<uint8_t> data(bytes.begin(), bytes.end());
+            LLVMFuzzerTestOneInput(data.empty() ? nullptr : data.data(), data.size());
+            std::exit(0);
         }
         int status = 0;
         while (waitpid(child, &status, 0) < 0) { }

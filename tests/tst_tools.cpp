@@ -1,5 +1,5 @@
-// The tool dialogs: the ballistic coefficient from two velocities, the kill-zone dialog and the
-// about box.
+// The tools: the ballistic coefficient from two velocities, the kill-zone dialog, the about box
+// and the truing of a load on an observed drop.
 #include "app/resources.h"
 #include "ballistics/shoot.h"
 #include "core/messages.h"
@@ -13,16 +13,8 @@
 #include "tools/truing.h"
 #include "tools/truingdialog.h"
 
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QDoubleSpinBox>
-#include <QLabel>
-#include <QLoggingCategory>
-#include <QPushButton>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 class TestTools : public QObject {
     Q_OBJECT
@@ -32,30 +24,16 @@ private slots:
     void init();
 
     void coefficientFromTheInitialValues();
-    void farVelocityNotBelowTheNearOneFails();
     void readingsNoBulletGivesHaveNoSolution_data();
     void readingsNoBulletGivesHaveNoSolution();
-    void farRangeNotBeyondTheNearOneFails();
-    void feetPerSecond();
-    void loadsAreNeverTouched();
-    void dialogUnitsFollowTheUnitSystem();
-    void killZoneOkStoresValueUnitAndText();
-    void killZoneCancelChangesNothing();
-    void killZoneFollowsTheStore();
+    void loadsAreTouchedOnlyByApply();
+    void killZoneDialog();
     void aboutShowsTheVersions();
     void truingRecoversTheLoad_data();
     void truingRecoversTheLoad();
     void truingDialogAppliesTheFit();
 
 private:
-    // As at start: the store, read afresh, fills the dialogs that exist (every value changes).
-    void startFromDefaults()
-    {
-        settings->setKillZone(1);
-        settings->setKillZoneUnit(1);
-        QSettings().clear();
-        settings->initialize();
-    }
     static QString labelText(QWidget& dialog, const char* name) { return dialog.findChild<QLabel*>(name)->text(); }
 
     QTemporaryDir storeDir;
@@ -84,16 +62,12 @@ void TestTools::init()
 void TestTools::coefficientFromTheInitialValues()
 {
     BCfromVFinder dialog;
-    QCOMPARE(dialog.windowTitle(), QString("Calculate BC from velocity measures"));
     dialog.on_pushButton_calculate_pressed();
     const QString bc = labelText(dialog, "label_BC");
     QVERIFY2(QRegularExpression("^BC = 0\\.\\d{3} \\(G1\\)$").match(bc).hasMatch(), qPrintable(bc));
     const QString muzzle = labelText(dialog, "label_Vmouth");
-    QVERIFY2(muzzle.startsWith("Muzzle velocity = ") && muzzle.endsWith(" m/s"), qPrintable(muzzle));
-    const double velocity = muzzle.section(' ', 3, 3).toDouble();
-    QVERIFY2(velocity > 800.0 && velocity < 810.0, qPrintable(muzzle));
+    QVERIFY2(QRegularExpression("^Muzzle velocity = 80\\d\\.\\d m/s$").match(muzzle).hasMatch(), qPrintable(muzzle));
     QVERIFY(warnings.isEmpty());
-
     // The coefficient found gives back the far velocity over the distance between the readings
     // (the engine's probe reads it at the first state past the distance: up to 0.2 m/s less).
     const BcFinder::Result result = BcFinder::find({});
@@ -103,88 +77,17 @@ void TestTools::coefficientFromTheInitialValues()
     probe.setGModel(0);
     probe.setBC(result.ballisticCoefficient);
     QVERIFY(qAbs(probe.VelocityAtDistance(297.5) - 599.9) <= 0.2);
-}
 
-void TestTools::farVelocityNotBelowTheNearOneFails()
-{
-    BCfromVFinder dialog;
+    // Readings no bullet gives: said, and the results go.
     dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_VelFar")->setValue(800);
     dialog.on_pushButton_calculate_pressed();
     QCOMPARE(warnings, QStringList({"Warning|Unable to find a valid solution"}));
     QCOMPARE(labelText(dialog, "label_BC"), QString("BC = "));
     QCOMPARE(labelText(dialog, "label_Vmouth"), QString("Muzzle velocity = "));
-}
-
-void TestTools::readingsNoBulletGivesHaveNoSolution_data()
-{
-    QTest::addColumn<double>("rangeNear");
-    QTest::addColumn<double>("velocityNear");
-    QTest::addColumn<double>("rangeFar");
-    QTest::addColumn<double>("velocityFar");
-
-    // vanto-cli takes any number: none of these may pass for a solution.
-    QTest::newRow("velocities 0") << 0.0 << 0.0 << 100.0 << 0.0;
-    QTest::newRow("negative velocities") << 0.0 << -800.0 << 100.0 << -900.0;
-    QTest::newRow("near velocity 1e30") << 0.0 << 1e30 << 100.0 << 500.0;
-    QTest::newRow("equal ranges") << 100.0 << 800.0 << 100.0 << 800.0;
-    QTest::newRow("far range short of the near one") << 300.0 << 800.0 << 2.5 << 800.0;
-    QTest::newRow("ranges of 1e300") << -1e300 << 800.0 << 1e300 << 600.0;
-    // The flight ends (two minutes) long before: its last velocity is no velocity there.
-    QTest::newRow("far range beyond any flight") << 0.0 << 800.0 << 1e300 << 1.0;
-}
-
-void TestTools::readingsNoBulletGivesHaveNoSolution()
-{
-    QFETCH(double, rangeNear);
-    QFETCH(double, velocityNear);
-    QFETCH(double, rangeFar);
-    QFETCH(double, velocityFar);
-
-    BcFinder::Input input;
-    input.rangeNear = rangeNear;
-    input.velocityNear = velocityNear;
-    input.rangeFar = rangeFar;
-    input.velocityFar = velocityFar;
-    const BcFinder::Result result = BcFinder::find(input);
-    QVERIFY(!result.found);
-    QCOMPARE(BcFinder::coefficientText(result, "G1"), QString("BC = "));
-}
-
-void TestTools::farRangeNotBeyondTheNearOneFails()
-{
-    // The probe would not fly at all and the near velocity would pass for the far one.
-    BCfromVFinder dialog;
-    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_rangeNear")->setValue(300);
-    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_rangeFar")->setValue(100);
-    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_VelFar")->setValue(800);
-    dialog.on_pushButton_calculate_pressed();
-    QCOMPARE(warnings, QStringList({"Warning|Unable to find a valid solution"}));
-    QCOMPARE(labelText(dialog, "label_BC"), QString("BC = "));
-}
-
-void TestTools::feetPerSecond()
-{
-    BCfromVFinder dialog;
-    dialog.findChild<QComboBox*>("comboBox_unitVel")->setCurrentIndex(1);
-    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_VelNear")->setValue(2800);
-    dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_VelFar")->setValue(2300);
-    dialog.findChild<QComboBox*>("comboBox_Model")->setCurrentIndex(4);
-    dialog.on_pushButton_calculate_pressed();
-    QVERIFY(labelText(dialog, "label_BC").endsWith(" (G7)"));
-    const QString muzzle = labelText(dialog, "label_Vmouth");
-    QVERIFY2(muzzle.endsWith(" f/s"), qPrintable(muzzle));
-    const double velocity = muzzle.section(' ', 3, 3).toDouble();
-    QVERIFY2(velocity > 2800.0 && velocity < 2830.0, qPrintable(muzzle));
 
     // The same readings in metric give the same results.
-    BcFinder::Input metric;
-    metric.velocityNear = 2800 * 0.3048;
-    metric.velocityFar = 2300 * 0.3048;
-    metric.model = 4;
-    BcFinder::Input imperial = metric;
-    imperial.velocityNear = 2800;
-    imperial.velocityFar = 2300;
-    imperial.velocityUnit = 1;
+    BcFinder::Input metric = {2.5, 2800 * 0.3048, 300, 2300 * 0.3048, 0, 0, 4};
+    BcFinder::Input imperial = {2.5, 2800, 300, 2300, 0, 1, 4};
     QCOMPARE(BcFinder::find(metric).ballisticCoefficient, BcFinder::find(imperial).ballisticCoefficient);
     QCOMPARE(BcFinder::find(metric).muzzleVelocityMs, BcFinder::find(imperial).muzzleVelocityMs);
 
@@ -203,22 +106,43 @@ void TestTools::feetPerSecond()
     QCOMPARE(BcFinder::muzzleVelocityText(BcFinder::find(metric), 0, "m/s"), "Muzzle velocity = 800.0 m/s");
 }
 
-void TestTools::loadsAreNeverTouched()
+void TestTools::readingsNoBulletGivesHaveNoSolution_data()
+{
+    QTest::addColumn<QList<double>>("readings"); // near range and velocity, far range and velocity
+    // vanto-cli takes any number: none of these may pass for a solution.
+    QTest::newRow("velocities 0") << QList<double>{0, 0, 100, 0};
+    QTest::newRow("negative velocities") << QList<double>{0, -800, 100, -900};
+    QTest::newRow("near velocity 1e30") << QList<double>{0, 1e30, 100, 500};
+    QTest::newRow("equal ranges") << QList<double>{100, 800, 100, 800};
+    QTest::newRow("far range short of the near one") << QList<double>{300, 800, 2.5, 800};
+    QTest::newRow("ranges of 1e300") << QList<double>{-1e300, 800, 1e300, 600};
+    // The flight ends (two minutes) long before: its last velocity is no velocity there.
+    QTest::newRow("far range beyond any flight") << QList<double>{0, 800, 1e300, 1};
+}
+
+void TestTools::readingsNoBulletGivesHaveNoSolution()
+{
+    QFETCH(QList<double>, readings);
+    const BcFinder::Result result = BcFinder::find({readings[0], readings[1], readings[2], readings[3]});
+    QVERIFY(!result.found);
+    QCOMPARE(BcFinder::coefficientText(result, "G1"), QString("BC = "));
+}
+
+void TestTools::loadsAreTouchedOnlyByApply()
 {
     ParameterFile::restoreLoads();
     Shoot* second = ShootContainer::instance()->GetShoot(1);
     second->setMuzzleVelocity(912);
-    const QStringList keys = QSettings().allKeys();
-    QMap<QString, QString> before;
-    for (const QString& key : keys)
-        before[key] = QSettings().value(key).toString();
-
+    const auto store = [] {
+        QStringList entries;
+        for (const QString& key : QSettings().allKeys())
+            entries << key + "=" + QSettings().value(key).toString();
+        return entries;
+    };
+    const QStringList before = store();
     BCfromVFinder dialog;
     dialog.on_pushButton_calculate_pressed();
-
-    QCOMPARE(QSettings().allKeys(), keys);
-    for (const QString& key : keys)
-        QCOMPARE(QSettings().value(key).toString(), before[key]);
+    QCOMPARE(store(), before);
     QCOMPARE(second->muzzleVelocity(), 912);
 
     // Until the user applies the result to a load.
@@ -227,14 +151,13 @@ void TestTools::loadsAreNeverTouched()
     dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_VelNear")->setValue(2800);
     dialog.findChild<QDoubleSpinBox*>("doubleSpinBox_VelFar")->setValue(2300);
     dialog.on_pushButton_calculate_pressed();
+    QVERIFY(labelText(dialog, "label_BC").endsWith(" (G7)"));
+    const QString muzzle = labelText(dialog, "label_Vmouth");
+    QVERIFY2(
+        QRegularExpression("^Muzzle velocity = 28[0-2]\\d\\.\\d f/s$").match(muzzle).hasMatch(), qPrintable(muzzle));
     dialog.findChild<QComboBox*>("comboBox_load")->setCurrentIndex(1);
     dialog.findChild<QPushButton*>("pushButton_apply")->click();
-    BcFinder::Input input;
-    input.velocityNear = 2800;
-    input.velocityFar = 2300;
-    input.velocityUnit = 1;
-    input.model = 4;
-    const BcFinder::Result result = BcFinder::find(input);
+    const BcFinder::Result result = BcFinder::find({2.5, 2800, 300, 2300, 0, 1, 4});
     QCOMPARE(second->BCList(), QList<double>{result.ballisticCoefficient});
     QCOMPARE(second->gModel(), 4);
     QCOMPARE(second->muzzleVelocityUnit(), 1);
@@ -242,22 +165,21 @@ void TestTools::loadsAreNeverTouched()
     QCOMPARE(QSettings().value("shoot/1/gModel").toInt(), 4);
 }
 
-void TestTools::dialogUnitsFollowTheUnitSystem()
+void TestTools::killZoneDialog()
 {
-    settings->setUnitSystem(1);
-    BCfromVFinder dialog;
-    QCOMPARE(dialog.findChild<QComboBox*>("comboBox_unitRange")->currentText(), QString("yd"));
-    QCOMPARE(dialog.findChild<QComboBox*>("comboBox_unitVel")->currentText(), QString("f/s"));
-    QCOMPARE(dialog.findChild<QComboBox*>("comboBox_Model")->currentText(), QString("G1"));
-    QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->text(), QString("Close"));
-}
-
-void TestTools::killZoneOkStoresValueUnitAndText()
-{
+    // As at start: the store, read afresh, fills the dialogs that exist (every value changes).
+    settings->setKillZone(1);
+    settings->setKillZoneUnit(1);
     KillZoneSetter dialog;
-    startFromDefaults();
+    QSettings().clear();
+    settings->initialize();
     QCOMPARE(dialog.findChild<QDoubleSpinBox*>()->value(), 30.0);
-    QCOMPARE(settings->killZoneUnitStr(), QString("cm"));
+    dialog.show();
+    dialog.findChild<QDoubleSpinBox*>()->setValue(12);
+    dialog.findChild<QComboBox*>()->setCurrentIndex(1);
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    QCOMPARE(settings->killZone(), 30.0);
+    QCOMPARE(QSettings().value("global/killZoneUnit").toInt(), 0);
 
     dialog.show();
     dialog.findChild<QDoubleSpinBox*>()->setValue(25);
@@ -266,55 +188,29 @@ void TestTools::killZoneOkStoresValueUnitAndText()
     dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(settings->killZone(), 25.0);
-    QCOMPARE(settings->killZoneUnit(), 1);
     QCOMPARE(settings->killZoneUnitStr(), QString("in"));
     QCOMPARE(value.count(), 1);
     QCOMPARE(QSettings().value("global/killZoneUnit").toInt(), 1);
-}
 
-void TestTools::killZoneCancelChangesNothing()
-{
-    KillZoneSetter dialog;
-    startFromDefaults();
-    dialog.show();
-    QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(), QString("Cancel"));
-    dialog.findChild<QDoubleSpinBox*>()->setValue(12);
-    dialog.findChild<QComboBox*>()->setCurrentIndex(1);
-    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
-    QCOMPARE(settings->killZone(), 30.0);
-    QCOMPARE(settings->killZoneUnit(), 0);
-    QCOMPARE(QSettings().value("global/killZone").toDouble(), 30.0);
-}
-
-void TestTools::killZoneFollowsTheStore()
-{
-    KillZoneSetter dialog;
-    startFromDefaults();
+    // The dialog follows the store.
     settings->setKillZone(17.5);
-    settings->setKillZoneUnit(1);
+    settings->setKillZoneUnit(0);
     QCOMPARE(dialog.findChild<QDoubleSpinBox*>()->value(), 17.5);
-    QCOMPARE(dialog.findChild<QComboBox*>()->currentText(), QString("in"));
-    QCOMPARE(settings->killZoneUnitStr(), QString("in"));
+    QCOMPARE(dialog.findChild<QComboBox*>()->currentText(), QString("cm"));
 }
 
 void TestTools::aboutShowsTheVersions()
 {
     about box;
-    QCOMPARE(box.windowTitle(), QString("About"));
-    QCOMPARE(box.windowModality(), Qt::ApplicationModal);
     const QString text = labelText(box, "label_text");
     QVERIFY(text.contains("Vanto v2.1.1"));
     QVERIFY(text.contains("Compiled with Qt " QT_VERSION_STR));
     QVERIFY(text.contains(QString("Executed with Qt ") + qVersion()));
     QVERIFY(text.contains("vanto_UserManual_en.pdf"));
-    QVERIFY(!text.contains("xxx_"));
-    QVERIFY(!box.findChild<QLabel*>("label_image")->pixmap(Qt::ReturnByValue).isNull());
 }
 
-namespace {
-
 // A .308 of 168 gr at 2650 f/s, zeroed at 100 m: the load the drops below come from.
-void makeKnownLoad(Shoot& load, const QList<double>& velMins, const QList<double>& coefficients)
+static void makeKnownLoad(Shoot& load, const QList<double>& velMins, const QList<double>& coefficients)
 {
     load.setWeightUnit(0);
     load.setWeight(168);
@@ -329,8 +225,6 @@ void makeKnownLoad(Shoot& load, const QList<double>& velMins, const QList<double
     load.setZeroRange(100);
     load.setBCMulti(velMins, coefficients);
 }
-
-} // namespace
 
 void TestTools::truingRecoversTheLoad_data()
 {
@@ -369,22 +263,16 @@ void TestTools::truingRecoversTheLoad()
     const double rangeM = Truing::rangeMetres(range, rangeUnit);
     const double drop = Truing::computedDrop(known, rangeM);
     QVERIFY(drop > 0.0);
-
     // The load as the shooter typed it: 3 % too fast, or 8 % too slick.
     Shoot typed(0, nullptr, Shoot::Storage::Scratch);
-    QList<double> slick;
-    for (double coefficient : coefficients)
-        slick << coefficient * 1.08;
-    makeKnownLoad(typed, velMins, fitVelocity ? coefficients : slick);
-    if (fitVelocity)
-        typed.setMuzzleVelocity(2730);
-    Truing::Input input;
-    input.range = range;
-    input.rangeUnit = rangeUnit;
-    input.dropUnit = dropUnit;
-    input.drop = qIsNaN(observed) ? Truing::dropInUnit(drop, dropUnit, rangeM) : observed;
-    input.fit = fitVelocity ? Truing::Fit::MuzzleVelocity : Truing::Fit::Coefficient;
-    const Truing::Result result = Truing::fit(typed, input);
+    QList<double> slick = coefficients;
+    for (double& coefficient : slick)
+        coefficient *= fitVelocity ? 1.0 : 1.08;
+    makeKnownLoad(typed, velMins, slick);
+    typed.setMuzzleVelocity(fitVelocity ? 2730 : 2650);
+    const Truing::Result result = Truing::fit(typed,
+        {range, rangeUnit, qIsNaN(observed) ? Truing::dropInUnit(drop, dropUnit, rangeM) : observed, dropUnit,
+            fitVelocity ? Truing::Fit::MuzzleVelocity : Truing::Fit::Coefficient});
     QCOMPARE(result.found, qIsNaN(observed));
     if (!result.found)
         return;
