@@ -235,6 +235,8 @@ void TestWindow::initTestCase()
 // The store and loads of a first start, each load computing on its own.
 void TestWindow::restoreFirstStart()
 {
+    if (firstStore.isEmpty()) // a test function run alone, on the first start
+        return;
     QSettings store;
     store.clear();
     for (auto entry = firstStore.cbegin(); entry != firstStore.cend(); ++entry)
