@@ -1,6 +1,8 @@
-// The assembled window with its loads and results, on a store of its own: every text in every
+// The assembled window with its loads and results, on a store of its own: the first start, both
+// directions of the settings wiring, the enable rules, the load editor tab, every text in every
 // language, the graph, panels, units and angle display, the master selector, load titles, a
-// restart on the same store, awkward and hostile files, and results that are out of date.
+// restart on the same store, awkward and hostile files, results that are out of date, language
+// and user manual. One window per process, as in the program: the test functions run in order.
 #include "app/mainwindow.h"
 #include "ballistics/shoot.h"
 #include "core/messages.h"
@@ -16,30 +18,9 @@
 #include "tools/truingdialog.h"
 #include "windowtesting.h"
 
-#include <QAbstractSpinBox>
-#include <QAction>
-#include <QClipboard>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QDoubleSpinBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLoggingCategory>
 #include <QPrinter>
-#include <QProcess>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QSpinBox>
-#include <QStyleOption>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTextDocument>
-#include <QToolBox>
 #include <QtTest>
+#include <QtWidgets>
 #include <qwt_plot.h>
 
 #include <memory>
@@ -52,6 +33,40 @@ const char restartedVariable[] = "VANTO_TEST_RESTARTED";
 // subfolder per language: scripts/screenshots.sh makes the manual's screenshots so.
 const char screenshotsVariable[] = "VANTO_SCREENSHOTS";
 
+// A widget (of the third load's page for a load's key), its key in the store, a value other than
+// the default and, for a value that only survives a re-read when a check box is on ("!" when
+// off), that check box's key.
+const char* const wires[] = {"spinBox_maxRange global/maxRange 1250", "comboBox_maxRangeUnit global/maxRangeUnit 1",
+    "checkBox_autoRange global/autoRange false", "checkBox_spinDrift global/includeSpinDrift true",
+    "spinBox_cardStep global/cardStep 25", "checkBox_display_MOA global/cardDisplayMOA true",
+    "checkBox_display_mils global/cardDisplayMils true", "checkBox_display_clicks global/cardDisplayClicks true",
+    "doubleSpinBox_sightHeight rifle/sightHeight 4.25", "comboBox_sightHeightUnit rifle/sightHeightUnit 1",
+    "doubleSpinBox_twist rifle/twist 9.5", "comboBox_twistUnit rifle/twistUnit 0",
+    "comboBox_twistDirection rifle/twistDirection 0", "comboBox_scopeClick rifle/scopeClick 3",
+    "doubleSpinBox_manScopeClickHorizDev rifle/manScopeDevH 1.25",
+    "comboBox_manScopeClickHorizDevUnit rifle/manScopeDevUnitH 1",
+    "doubleSpinBox_manScopeClickHorizDist rifle/manScopeDistH 250",
+    "comboBox_manScopeClickHorizDistUnit rifle/manScopeDistUnitH 1",
+    "doubleSpinBox_manScopeClickVertDev rifle/manScopeDevV 0.75",
+    "comboBox_manScopeClickVertDevUnit rifle/manScopeDevUnitV 1",
+    "doubleSpinBox_manScopeClickVertDist rifle/manScopeDistV 300",
+    "comboBox_manScopeClickVertDistUnit rifle/manScopeDistUnitV 1", "doubleSpinBox_windVelo envir/windVelocity 7.5",
+    "comboBox_WindVeloUnit envir/windVelocityUnit 3", "spinBox_WindAngle envir/windAngle -90",
+    "checkBox_default_pressure envir/useDefaultPressure false",
+    "doubleSpinBox_base_pression envir/basePressure 985 !envir/useDefaultPressure",
+    "comboBox_base_pression_unit envir/basePressureUnit 1 !envir/useDefaultPressure",
+    "checkBox_altitude_correction envir/altitudeCorrection true",
+    "doubleSpinBox_altitude envir/altitude 1200 envir/altitudeCorrection",
+    "comboBox_altitude_unit envir/altitudeUnit 1", "spinBox_uphill_angle envir/upHillAngle 30",
+    "comboBox_uphill_direction envir/upHillDirection 1", "doubleSpinBox_temp envir/temperature -12",
+    "comboBox_temp_unit envir/temperatureUnit 1", "spinBox_V0 shoot/2/muzzleVelocity 910",
+    "comboBox_unitV0 shoot/2/muzzleVelocityUnit 1", "spinBox_weight shoot/2/weight 9.7",
+    "comboBox_unitWeight shoot/2/weightUnit 1", "spinBox_caliber shoot/2/caliber 6.5",
+    "comboBox_unitCaliber shoot/2/caliberUnit 1", "spinBox_length shoot/2/length 33.5",
+    "comboBox_unitLength shoot/2/lengthUnit 1", "spinBox_BC shoot/2/BCmultiBC 0.31", "comboBox_Model shoot/2/gModel 4",
+    "spinBox_ZR shoot/2/zeroRange 300", "comboBox_unitZR shoot/2/zeroRangeUnit 1",
+    "checkBox_activated shoot/2/active true"};
+
 // The texts under root, shown now, that do not get the room they need: labels (plain and rich),
 // push buttons, check boxes, combo box items and header sections, one line each.
 QStringList cutTexts(QWidget* root)
@@ -61,62 +76,59 @@ QStringList cutTexts(QWidget* root)
         if (widget->isVisible() && needed > room)
             cut << QString("%1 \"%2\" needs %3 px, has %4").arg(widget->objectName(), text).arg(needed).arg(room);
     };
-    const auto widest = [](const QWidget* widget, const QString& text) {
+    const auto fit = [&](const QWidget* widget, const QString& text, int room, int extra = 0) {
         int width = 0;
         for (const QString& line : QString(text).remove('&').split('\n'))
             width = std::max(width, widget->fontMetrics().horizontalAdvance(line));
-        return width;
+        check(widget, text, width + extra, room);
     };
     for (QLabel* label : root->findChildren<QLabel*>()) {
-        const int room = label->contentsRect().width() - 2 * label->margin();
+        const QRect room = label->contentsRect().adjusted(0, 0, -2 * label->margin(), 0);
         if (label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text())) {
             QTextDocument document;
             document.setDefaultFont(label->font());
             document.setDocumentMargin(0);
             document.setHtml(label->text());
             const QString text = document.toPlainText().left(40);
-            check(label, text, int(document.idealWidth()), room);
-            check(label, text, int(document.size().height()), label->contentsRect().height());
+            check(label, text, int(document.idealWidth()), room.width());
+            check(label, text, int(document.size().height()), room.height());
         } else if (!label->wordWrap()) {
-            check(label, label->text(), widest(label, label->text()), room);
+            fit(label, label->text(), room.width());
         }
     }
     for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
         const bool box = button->inherits("QCheckBox");
         QStyleOptionButton option;
         option.initFrom(button);
-        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
         const auto contents = box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
         if (box || button->inherits("QPushButton"))
-            check(button, button->text(), widest(button, button->text()) + icon,
-                button->style()->subElementRect(contents, &option, button).width());
+            fit(button, button->text(), button->style()->subElementRect(contents, &option, button).width(),
+                button->icon().isNull() ? 0 : button->iconSize().width() + 4);
     }
     for (QComboBox* combo : root->findChildren<QComboBox*>()) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
-        const int room
-            = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+        const QRect field
+            = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
         for (int item = 0; item < combo->count(); ++item)
-            check(combo, combo->itemText(item), widest(combo, combo->itemText(item)), room);
+            fit(combo, combo->itemText(item), field.width());
     }
     for (QScrollArea* area : root->findChildren<QScrollArea*>())
         check(area, "page", area->horizontalScrollBar()->maximum(), 0);
     for (QTableView* table : root->findChildren<QTableView*>())
         check(table, "all columns", table->horizontalHeader()->length(), table->viewport()->width());
-    for (QHeaderView* header : root->findChildren<QHeaderView*>()) {
-        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-        for (int section = 0; section < header->count(); ++section) {
-            const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
+    for (QHeaderView* header : root->findChildren<QHeaderView*>())
+        for (int section = 0; section < header->count(); ++section)
             if (header->orientation() == Qt::Horizontal && !header->isSectionHidden(section))
-                check(header, text, widest(header, text) + margins, header->sectionSize(section));
-        }
-    }
+                fit(header, header->model()->headerData(section, Qt::Horizontal).toString(),
+                    header->sectionSize(section),
+                    2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header));
     return cut;
 }
 
 // Runs program with one more variable in its environment: its exit code, -1 when it did not end.
-int run(
-    QProcess& process, const QString& program, const QStringList& arguments, const char* variable, const QString& value)
+int run(QProcess& process, const QString& program, const QStringList& arguments, const char* variable,
+    const QString& value = "1")
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(variable, value);
@@ -124,6 +136,14 @@ int run(
     process.start(program, arguments);
     const bool ended = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
     return ended ? process.exitCode() : -1;
+}
+
+// Runs one test function of this program in a new process on the same store, as a restart.
+int runRestartedCopy(const QString& function)
+{
+    QProcess restart;
+    restart.setProcessChannelMode(QProcess::ForwardedChannels);
+    return run(restart, QCoreApplication::applicationFilePath(), {function}, restartedVariable);
 }
 
 template <typename T> T* topLevel()
@@ -142,7 +162,13 @@ class TestWindow : public QObject {
 private slots:
     void initTestCase();
 
-    // First, on the store of a first start: the loads and units a new user sees.
+    // First, on the store of a first start: the settings, the load editor, the texts.
+    void firstStartShowsDefaults();
+    void wiring_data();
+    void wiring();
+    void listsAndEnableRules();
+    void displays();
+    void editsOfTheLoadPageAndADatabaseLoad();
     void textsFitTheirWidgets_data();
     void textsFitTheirWidgets();
     void graphPanelsUnitsAndAngles();
@@ -151,9 +177,14 @@ private slots:
     void hostileParameterFileShowsNoNonFiniteNumbers();
     void awkwardFile();
     void staleResultsStabilityAndTruingMenu();
+    void languageAndManual();
+    void firstStartFollowsSystemLocale();
 
 private:
-    template <typename T> T* widget(const QString& name) const { return WindowTesting::widget<T>(window.get(), name); }
+    template <typename T = QWidget> T* widget(const QString& name, const QObject* root = nullptr) const
+    {
+        return WindowTesting::widget<T>(root ? root : window.get(), name);
+    }
     QList<ParamTab*> paramTabs() const { return window->findChildren<ParamTab*>(); }
     RangeCard* card(int load) const
     {
@@ -162,15 +193,19 @@ private:
     QString panelText(int index, const char* label) const;
     QString writeFile(const QString& name, const QByteArray& contents) const;
     void compute() { QTest::mouseClick(widget<QPushButton>("pushButton_compute"), Qt::LeftButton); }
-    // Runs one test function of this program in a new process on the same store, as a restart.
-    static int runRestartedCopy(const QString& function);
+    void launchManual(const QStringList& files);
+    void restoreFirstStart();
 
     bool restarted = false;
     QTemporaryDir programDir;
     ShootContainer* container = nullptr;
     Settings* settings = nullptr;
-    QStringList warnings;
-    std::unique_ptr<MainWindow> window; // last, so destroyed first: its warnings reach the members above
+    QVariantMap firstStore; // the store of the first start, to begin again from it
+    QList<QPair<QString, QString>> warnings;
+    QList<QUrl> opened;
+    bool openResult = false, answer = false;
+    int questions = 0, restarts = 0;
+    std::unique_ptr<MainWindow> window; // last, so destroyed first: its seams reach the members above
 };
 
 void TestWindow::initTestCase()
@@ -179,13 +214,17 @@ void TestWindow::initTestCase()
     QCoreApplication::setOrganizationName("Tarvanel");
     QCoreApplication::setApplicationName("Vanto4");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::AnyCountry));
-    QVERIFY(QSettings().fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
     restarted = qEnvironmentVariableIsSet(restartedVariable);
-    QVERIFY(restarted || QSettings().allKeys().isEmpty());
+    QVERIFY(QSettings().fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME"))
+        && (restarted || QSettings().allKeys().isEmpty()));
 
-    Messages::setWarningSink([this](const QString&, const QString& text) { warnings << text; });
+    Messages::setWarningSink([this](const QString& title, const QString& text) { warnings.append({title, text}); });
+    // The window's databases are copies, and its log goes beside them.
     QVERIFY(WindowTesting::copyShippedDatabases(programDir.path()));
     window = std::make_unique<MainWindow>(programDir.path());
+    window->setQuestionAsker([this](const QString&, const QString&) { return ++questions, answer; });
+    window->setDocumentOpener([this](const QUrl& url) { return opened.append(url), openResult; });
+    window->setRestarter([this] { ++restarts; });
     window->resize(1280, 800);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -193,11 +232,241 @@ void TestWindow::initTestCase()
     settings = Settings::instance();
 }
 
-int TestWindow::runRestartedCopy(const QString& function)
+// The store and loads of a first start, each load computing on its own.
+void TestWindow::restoreFirstStart()
 {
-    QProcess restart;
-    restart.setProcessChannelMode(QProcess::ForwardedChannels);
-    return run(restart, QCoreApplication::applicationFilePath(), {function}, restartedVariable, "1");
+    if (firstStore.isEmpty()) // a test function run alone, on the first start
+        return;
+    QSettings store;
+    store.clear();
+    for (auto entry = firstStore.cbegin(); entry != firstStore.cend(); ++entry)
+        store.setValue(entry.key(), entry.value());
+    settings->initialize();
+    ParameterFile::restoreLoads();
+    container->setMultiShootBehaviorIndep();
+    container->SetMasterShoot(0);
+}
+
+// Runs the user manual action in a working folder whose doc/ holds those (empty) files.
+void TestWindow::launchManual(const QStringList& files)
+{
+    QTemporaryDir workingDir;
+    QVERIFY(QDir(workingDir.path()).mkpath("doc"));
+    for (const QString& name : files)
+        QVERIFY(QFile(workingDir.path() + "/doc/" + name).open(QIODevice::WriteOnly));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(workingDir.path());
+    opened.clear();
+    warnings.clear();
+    window->LaunchUserManual();
+    QDir::setCurrent(previous);
+}
+
+void TestWindow::firstStartShowsDefaults()
+{
+    QCOMPARE(window->windowTitle(), QString("Vanto v2.1.1"));
+    QVERIFY(window->statusBar()->currentMessage().startsWith("version 2.1.1 - build "));
+    QCOMPARE(QSettings().allKeys().filter(QRegularExpression("^(global|envir|rifle)/")).size(), 39);
+    // The four loads are restored with their defaults; the first one takes part.
+    QCOMPARE(QSettings().value("shoot/0/active").toString(), QString("true"));
+    QCOMPARE(QSettings().value("shoot/3/title").toString(), QString("Load 4"));
+    for (const char* off : {"spinBox_maxRange", "doubleSpinBox_manScopeClickHorizDev", "doubleSpinBox_base_pression",
+             "doubleSpinBox_altitude", "actionGerman", "actionEspanol", "actionRussian"})
+        QVERIFY2(!widget<QObject>(off)->property("enabled").toBool(), off);
+    QCOMPARE(widget<QLabel>("label_kill_zone")->text(), QString("30"));
+    QVERIFY(widget<QAction>("actionMetric")->isChecked() && !widget<QAction>("actionMOA")->isChecked());
+    for (const QString& key : QSettings().allKeys())
+        firstStore.insert(key, QSettings().value(key));
+}
+
+void TestWindow::wiring_data()
+{
+    QTest::addColumn<QStringList>("wire");
+    for (const char* wire : wires)
+        QTest::newRow(wire) << QString(wire).split(' ');
+}
+
+// Widget to store, then store to widget (as a parameter file load pushes values, settings and
+// loads); it starts on the store of the first start.
+void TestWindow::wiring()
+{
+    restoreFirstStart();
+    QFETCH(QStringList, wire);
+    const QString key = wire[1], value = wire[2], condition = wire.value(3).remove('!');
+    if (!condition.isEmpty())
+        QSettings().setValue(condition, !wire[3].startsWith('!'));
+    QWidget* control = widget(wire[0], key.startsWith("shoot/") ? paramTabs().at(2) : nullptr);
+    const auto shown = [control] { return control->property(WindowTesting::valueProperty(control)).toString(); };
+    const QString original = shown();
+    QCOMPARE(original, QSettings().value(key).toString()); // the page shows what the store holds
+    QVERIFY(original != value);
+    for (const QString& set : {value, original}) {
+        control->setProperty(WindowTesting::valueProperty(control), set);
+        QCOMPARE(QSettings().value(key).toString(), set);
+    }
+    // The store pushes back into the widget while it initializes from a changed store.
+    QSettings().setValue(key, value);
+    settings->initialize();
+    ParameterFile::restoreLoads();
+    QCOMPARE(shown(), value);
+}
+
+void TestWindow::listsAndEnableRules()
+{
+    for (const auto& [list, index] :
+        {std::pair{"comboBox_WindVeloUnit", 2}, {"comboBox_base_pression_unit", 1}, {"comboBox_altitude_unit", 1},
+            {"comboBox_temp_unit", 1}, {"comboBox_sightHeightUnit", 1}, {"comboBox_twistDirection", 0},
+            {"comboBox_twistUnit", 0}, {"comboBox_uphill_direction", 1}, {"comboBox_scopeClick", 5}})
+        widget<QComboBox>(list)->setCurrentIndex(index);
+    const QStringList texts
+        = {settings->windVelocityUnitStr(), settings->pressureUnitStr(), settings->altitudeUnitStr(),
+            settings->temperatureUnitStr(), settings->sightHeightUnitStr(), settings->twistDirectionStr(),
+            settings->twistUnitStr(), settings->upHillDirectionStr(), settings->scopeClickStr()};
+    QCOMPARE(texts.join(' '), QString("km/h mmHg ft F in right cm Down 1cm@100m"));
+    restoreFirstStart();
+
+    const auto enabled = [this](const char* name) { return widget<QWidget>(name)->isEnabled(); };
+    for (const bool on : {false, true}) {
+        widget<QCheckBox>("checkBox_autoRange")->setChecked(on);
+        QVERIFY(enabled("spinBox_maxRange") != on && enabled("comboBox_maxRangeUnit") != on);
+    }
+    // The default pressure rewrites the base pressure in mbar; no altitude correction clears the
+    // altitude.
+    auto* defaultPressure = widget<QCheckBox>("checkBox_default_pressure");
+    defaultPressure->setChecked(false);
+    QVERIFY(enabled("doubleSpinBox_base_pression") && enabled("comboBox_base_pression_unit"));
+    widget<QDoubleSpinBox>("doubleSpinBox_base_pression")->setValue(720);
+    widget<QComboBox>("comboBox_base_pression_unit")->setCurrentIndex(1);
+    defaultPressure->setChecked(true);
+    QVERIFY(!enabled("doubleSpinBox_base_pression") && !enabled("comboBox_base_pression_unit"));
+    QCOMPARE(QSettings().value("envir/basePressure").toDouble(), 1013.0);
+    QCOMPARE(QSettings().value("envir/basePressureUnit").toInt(), 0);
+    auto* altitudeCorrection = widget<QCheckBox>("checkBox_altitude_correction");
+    altitudeCorrection->setChecked(true);
+    QVERIFY(enabled("doubleSpinBox_altitude") && enabled("comboBox_altitude_unit"));
+    widget<QDoubleSpinBox>("doubleSpinBox_altitude")->setValue(800);
+    altitudeCorrection->setChecked(false);
+    QVERIFY(!enabled("doubleSpinBox_altitude") && !enabled("comboBox_altitude_unit"));
+    QCOMPARE(QSettings().value("envir/altitude").toDouble(), 0.0);
+
+    // A custom scope click opens its twelve fields.
+    const QList<QWidget*> custom
+        = window->findChildren<QWidget*>(QRegularExpression("^(label|doubleSpinBox|comboBox)_manScopeClick"));
+    QCOMPARE(custom.size(), 12);
+    for (const int click : {6, 2, 1}) {
+        widget<QComboBox>("comboBox_scopeClick")->setCurrentIndex(click);
+        for (QWidget* field : custom)
+            QVERIFY2(field->isEnabled() == (click == 6), qPrintable(field->objectName()));
+    }
+}
+
+void TestWindow::displays()
+{
+    QSignalSpy recompute(window.get(), &MainWindow::recomputeRequested);
+    auto* moa = widget<QAction>("actionMOA");
+    auto* mils = widget<QAction>("actionmils");
+    for (const auto& [action, display] : {std::pair{moa, 1}, {mils, 2}, {mils, 0}}) {
+        action->trigger();
+        QCOMPARE(QSettings().value("global/useAngleDisplay").toInt(), display);
+        QVERIFY(moa->isChecked() == (display == 1) && mils->isChecked() == (display == 2));
+    }
+    // A unit already chosen changes nothing and computes nothing.
+    auto* cardStep = widget<QSpinBox>("spinBox_cardStep");
+    for (const auto& [action, unit, suffix, computed] :
+        {std::tuple{"actionUS", 1, " yd", 4}, {"actionUS", 1, " yd", 4}, {"actionMetric", 0, " m", 5}}) {
+        widget<QAction>(action)->trigger();
+        QCOMPARE(QSettings().value("global/unitSystem").toInt(), unit);
+        QVERIFY(widget<QAction>("actionMetric")->isChecked() == (unit == 0));
+        QCOMPARE(cardStep->suffix(), QString(suffix));
+        QCOMPARE(recompute.count(), computed);
+    }
+    // While the store initializes nothing is computed.
+    QSettings().setValue("global/unitSystem", 1);
+    settings->initialize();
+    QCOMPARE(cardStep->suffix(), QString(" yd"));
+    QCOMPARE(recompute.count(), 5);
+
+    settings->setKillZone(1234567.0);
+    QCOMPARE(widget<QLabel>("label_kill_zone")->text(), QString("1.23457e+06"));
+    settings->setKillZoneUnitStr("in");
+    settings->setKillZoneUnit(1);
+    QCOMPARE(widget<QLabel>("label_kill_zone_unit")->text(), QString("in"));
+
+    // The sock over the rose turns with the wind, counterclockwise for a positive angle.
+    auto* rose = widget<QLabel>("label_windRose");
+    const auto shown = [rose](int angle) {
+        Settings::instance()->setWindAngle(angle);
+        return rose->findChild<QLabel*>()->pixmap(Qt::ReturnByValue).toImage();
+    };
+    QVERIFY(!shown(0).isNull());
+    QCOMPARE(shown(90), shown(0).transformed(QTransform().rotate(-90)));
+    QCOMPARE(widget<QSpinBox>("spinBox_WindAngle")->value(), 90);
+    QCOMPARE(shown(-180), shown(180));
+}
+
+void TestWindow::editsOfTheLoadPageAndADatabaseLoad()
+{
+    restoreFirstStart();
+    ParamTab tab(0, nullptr);
+    Shoot* load = container->GetShoot(0);
+    for (const char* list : {"comboBox_unitV0", "comboBox_unitWeight", "comboBox_unitZR"})
+        widget<QComboBox>(list, &tab)->setCurrentIndex(1);
+    widget<QComboBox>("comboBox_Model", &tab)->setCurrentIndex(4);
+    QCOMPARE(QStringList(
+                 {load->muzzleVelocityUnitStr(), load->weightUnitStr(), load->GModelStr(), load->zeroRangeUnitStr()}),
+        QStringList({"f/s", "g", "G7", "yd"}));
+
+    // What the user types is not sent back to the field.
+    QSignalSpy echoes(load, &Shoot::weightChanged);
+    widget<QDoubleSpinBox>("spinBox_weight", &tab)->setValue(123.4);
+    QCOMPARE(load->weight(), 123.4);
+    QCOMPARE(echoes.count(), 0);
+    // The far zero that "Same Angle" gives a load is shown as found, and stays.
+    load->setZeroRange(1148);
+    QCOMPARE(widget<QSpinBox>("spinBox_ZR", &tab)->value(), 1148);
+    QCOMPARE(load->zeroRange(), 1148);
+    for (const bool on : {false, true}) {
+        on ? tab.enableZeroRange() : tab.disableZeroRange();
+        QVERIFY(widget("spinBox_ZR", &tab)->isEnabled() == on && widget("comboBox_unitZR", &tab)->isEnabled() == on);
+    }
+    // The note is stored on every keystroke, and a restore shows the stored one.
+    auto* note = widget<QPlainTextEdit>("plainTextEdit_note", &tab);
+    note->setFocus();
+    QTest::keyClicks(note, "ok");
+    QCOMPARE(container->GetShoot(0)->note(), QString("ok"));
+    QTest::keyClick(note, Qt::Key_Backspace);
+    QCOMPARE(QSettings().value("shoot/0/note").toString(), QString("o"));
+    QSettings().setValue("shoot/0/note", "match load");
+    container->GetShoot(0)->restoreFromSettings();
+    QCOMPARE(note->toPlainText(), QString("match load"));
+
+    // A database load greys its bullet's fields.
+    ParamTab dbTab(3, nullptr);
+    load = container->GetShoot(3);
+    load->setOrigin("db");
+    load->setTitle("Sierra    MatchKing 168");
+    const QStringList bullet = {"spinBox_BC", "spinBox_weight", "comboBox_unitWeight", "comboBox_Model",
+        "spinBox_caliber", "comboBox_unitCaliber"};
+    for (QWidget* widget :
+        dbTab.findChildren<QWidget*>(QRegularExpression("^(spinBox|comboBox|checkBox|plainTextEdit)_")))
+        QVERIFY2(widget->isEnabled() != bullet.contains(widget->objectName()), qPrintable(widget->objectName()));
+
+    // A length the database did not give is marked until the user types one.
+    auto* length = widget<QDoubleSpinBox>("spinBox_length", &dbTab);
+    load->setLengthNeedsCheck(true);
+    QVERIFY(widget("label_lengthCheck", &dbTab)->isVisibleTo(&dbTab) && length->toolTip().contains("length"));
+    length->setValue(length->value() + 0.1);
+    QCOMPARE(QSettings().value("shoot/3/lengthNeedsCheck").toBool(), false);
+    QVERIFY(!widget("label_lengthCheck", &dbTab)->isVisibleTo(&dbTab) && length->toolTip().isEmpty());
+
+    // Back to a hand-typed load: its own title, every field open.
+    QSignalSpy titles(load, &Shoot::titleChanged);
+    QTest::mouseClick(widget<QPushButton>("pushButton_setManual", &dbTab), Qt::LeftButton);
+    QCOMPARE(load->origin(), QString("manual"));
+    QCOMPARE(load->title(), QString("Load 4"));
+    QCOMPARE(titles.count(), 1);
+    for (const QString& name : bullet)
+        QVERIFY2(widget(name, &dbTab)->isEnabled(), qPrintable(name));
 }
 
 QString TestWindow::panelText(int index, const char* label) const
@@ -263,14 +532,27 @@ void TestWindow::masterSelectorSharesTheZeroRange()
     const auto zeroRange = [this](int load) { return paramTabs().at(load)->findChild<QSpinBox*>("spinBox_ZR"); };
     auto* behaviour = widget<QComboBox>("comboBox_multi_shoot_behavior");
 
-    // "Same Zero Range" with the third load as master: only the master's zero range stays open,
-    // and the others take it as they compute.
+    // "Same Zero Range" with the third load as master: the selector starts on the first load, OK
+    // sets the master once and a cancel (the escape key) sets nothing. Only the master's zero
+    // range stays open, and the others take it as they compute.
     behaviour->setCurrentIndex(1);
     MasterSelector* selector = topLevel<MasterSelector>();
-    QVERIFY(selector && selector->isVisible());
-    QCOMPARE(selector->list()->currentIndex(), 0);
-    selector->list()->setCurrentIndex(2);
-    selector->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    QSignalSpy sent(container, &ShootContainer::SendMultiShootBehavior);
+    for (const bool confirm : {true, false}) {
+        QVERIFY(selector && selector->isVisible());
+        QCOMPARE(selector->list()->itemText(3), QString("Load 4"));
+        QCOMPARE(selector->list()->currentIndex(), 0);
+        selector->list()->setCurrentIndex(confirm ? 2 : 1);
+        if (confirm)
+            selector->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        else
+            QTest::keyClick(selector, Qt::Key_Escape);
+        QVERIFY(!selector->isVisible());
+        QCOMPARE(sent.count(), 1);
+        QCOMPARE(sent.first(), QList<QVariant>({"zero", 2}));
+        selector->start();
+    }
+    selector->close();
     for (int load = 0; load < 4; ++load)
         QCOMPARE(zeroRange(load)->isEnabled(), load == 2);
     compute();
@@ -297,7 +579,7 @@ void TestWindow::restartOnTheSameStore()
         // A database load's title names its page, not its card.
         QCOMPARE(widget<QToolBox>("toolBox_params")->itemText(4), QString("Restarted .223"));
         QCOMPARE(widget<QTabWidget>("tabWidget_results")->tabText(2), QString("Load 2"));
-        window->setQuestionAsker([](const QString&, const QString&) { return false; }); // restart later
+        answer = false; // restart later
         widget<QAction>("actionFrancais")->trigger();
         QCOMPARE(widget<QPushButton>("pushButton_compute")->text(), QString("Compute !")); // until the restart
         QSettings().sync();
@@ -392,8 +674,7 @@ void TestWindow::awkwardFile()
             const QStringList cells = QString(row).split(' ');
             QCOMPARE(QSettings(copy, QSettings::IniFormat).value(cells[0]).toString(), cells[1]);
             ParamTab* page = paramTabs().at(cells[0].section('/', 1, 1).toInt());
-            QCOMPARE(cells.size() > 2 ? WindowTesting::widget<QAbstractSpinBox>(page, cells[2])->text() : "",
-                cells.value(3));
+            QCOMPARE(cells.size() > 2 ? widget<QAbstractSpinBox>(cells[2], page)->text() : "", cells.value(3));
         }
     }
 
@@ -466,6 +747,7 @@ void TestWindow::textsFitTheirWidgets()
 {
     QFETCH(QString, language);
     if (!restarted) {
+        restoreFirstStart();
         const QString before = settings->language();
         settings->setLanguage(language);
         QSettings().sync();
@@ -537,6 +819,55 @@ void TestWindow::textsFitTheirWidgets()
         top->close();
     }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+}
+
+void TestWindow::languageAndManual()
+{
+    questions = restarts = 0;
+    settings->setLanguage("en");
+    widget<QAction>("actionEnglish")->trigger(); // the same language asks nothing
+    QCOMPARE(questions, 0);
+    // Answered no: French is loaded; the window's own texts change at the next start.
+    widget<QAction>("actionFrancais")->trigger();
+    QCOMPARE(qMakePair(questions, restarts), qMakePair(1, 0));
+    QCOMPARE(QSettings().value("global/language").toString(), QString("fr"));
+    QVERIFY(widget<QAction>("actionFrancais")->isChecked());
+    QVERIFY(QCoreApplication::translate("MainWindow", "Compute !") != QString("Compute !"));
+    QCOMPARE(widget<QPushButton>("pushButton_compute")->text(), QString("Compute !"));
+
+    answer = true;
+    widget<QAction>("actionItaliano")->trigger();
+    QCOMPARE(qMakePair(questions, restarts), qMakePair(2, 1));
+    QCOMPARE(settings->language(), QString("it"));
+
+    // The manual in the user's language, else the English one; a warning when no reader opens any.
+    settings->setLanguage("xx");
+    openResult = true;
+    launchManual({"vanto_UserManual_en.pdf"});
+    QVERIFY(
+        opened.size() == 1 && opened[0].toLocalFile().endsWith("/doc/vanto_UserManual_en.pdf") && warnings.isEmpty());
+
+    openResult = false;
+    launchManual({"vanto_UserManual_xx.pdf", "vanto_UserManual_en.pdf"});
+    QVERIFY(opened.first().toLocalFile().endsWith("/doc/vanto_UserManual_xx.pdf")
+        && opened.last().toLocalFile().endsWith("/doc/vanto_UserManual_en.pdf"));
+    QCOMPARE(warnings,
+        (QList<QPair<QString, QString>>{
+            {"Warning", "No reader found for pdf format. Please install a pdf reader to display user manual"}}));
+}
+
+// Run by CTest a second time with an Italian system locale and a store of its own.
+void TestWindow::firstStartFollowsSystemLocale()
+{
+    if (!QLocale::system().name().startsWith("it"))
+        QSKIP("needs the system locale it_IT (a separate CTest run)");
+    QVERIFY(!QSettings().contains("global/language"));
+    QVERIFY(widget<QAction>("actionItaliano")->isChecked());
+    QVERIFY(QCoreApplication::translate("MainWindow", "Compute !") != QString("Compute !"));
+    // The manual of an unchosen language has an empty language part, then English follows.
+    launchManual({"vanto_UserManual_.pdf", "vanto_UserManual_en.pdf"});
+    QVERIFY(opened.first().toLocalFile().endsWith("/doc/vanto_UserManual_.pdf"));
+    QVERIFY(opened.last().toLocalFile().endsWith("/doc/vanto_UserManual_en.pdf"));
 }
 
 QTEST_MAIN(TestWindow)
