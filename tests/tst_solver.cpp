@@ -67,12 +67,6 @@ bool allSeries(const Shoot& load, const std::function<bool(double)>& test)
     return true;
 }
 
-// Nothing to show: every series is empty.
-bool blank(const Shoot& load)
-{
-    return allSeries(load, [](double) { return false; });
-}
-
 QString stored(int id, const char* field)
 {
     return QSettings().value(QString("shoot/%1/%2").arg(id).arg(field)).toString();
@@ -96,18 +90,15 @@ private slots:
     void coefficientAtSpeed_data();
     void coefficientAtSpeed();
     void forcesAndIntegrator();
-    void rangeLimits();
     void seriesAndCardRows();
     void zeroAngles();
     void slopeActsOnTheTrajectoryNotTheZero();
-    void driftSigns();
     void driftsStayFinite();
     void unusableInputsAreNotIntegrated_data();
     void unusableInputsAreNotIntegrated();
     void hostileInputsGiveBoundedFiniteResults_data();
     void hostileInputsGiveBoundedFiniteResults();
     void extremesOfTheWidgets();
-    void flightEndsAfterTwoMinutes();
     void notComputableValuesAreNaN();
     void coefficientTooSmallToFollow_data();
     void coefficientTooSmallToFollow();
@@ -127,7 +118,6 @@ void TestSolver::initTestCase()
     settings = Settings::instance();
 }
 
-// Every test starts from the default settings.
 void TestSolver::init()
 {
     QSettings().clear();
@@ -138,15 +128,15 @@ void TestSolver::init()
 // The SI getters; a load whose units were never read takes grams, ft/s, mm and yards.
 void TestSolver::loadUnits()
 {
-    auto load = makeLoad();
-    QCOMPARE(load->weightKg(), 168 * 0.06479891 / 1000);
-    QCOMPARE(load->muzzleVelocityMs(), 2650 * 0.3048);
+    const QStringList keys = QSettings().allKeys();
+    auto load = makeLoad(); // a scratch load never writes
+    QCOMPARE(QSettings().allKeys(), keys);
+    QCOMPARE(QList<double>({load->weightKg(), load->muzzleVelocityMs(), load->lengthM()}),
+        QList<double>({168 * 0.06479891 / 1000, 2650 * 0.3048, 1.215 * 2.54 / 100}));
     QCOMPARE(load->caliberM(), 0.308 * 0.0254);
-    QCOMPARE(load->lengthM(), 1.215 * 2.54 / 100);
-    QCOMPARE(load->zeroRangeM(), 200.0);
     load->setZeroRangeUnit(1);
-    QCOMPARE(load->zeroRangeM(), 200 / 1.0936133);
     load->setLengthUnit(1);
+    QCOMPARE(load->zeroRangeM(), 200 / 1.0936133);
     QCOMPARE(load->lengthM(), 0.001215);
 
     Shoot fresh(0, nullptr, Shoot::Storage::Scratch);
@@ -158,25 +148,21 @@ void TestSolver::loadUnits()
         QList<double>({0.010, 304.8, 0.0057, 100 / 1.0936133}));
 }
 
-// Compared setters write and signal a change, whatever the initialized flag; the first index set
-// counts as one. Double setters signal only while the store is read; the title goes with the
-// load's number. Coefficient bands pair with the shorter list, and beyond the hundredth they are
-// dropped with a warning; one coefficient replaces the bands of a hand-typed load only. A scratch
-// load never writes.
+// Compared setters write and signal a change; double setters signal only while the store is read.
+// Bands pair with the shorter list, up to 100; one coefficient replaces a hand-typed load's bands.
 void TestSolver::loadSetters()
 {
     Shoot load(2);
     QSignalSpy gModel(&load, &Shoot::gModelChanged);
-    load.setGModel(0);
-    load.setGModel(0);
-    load.setGModel(4);
+    for (int model : {0, 0, 4})
+        load.setGModel(model);
     QCOMPARE(gModel.count(), 2);
     QCOMPARE(stored(2, "gModel"), QString("4"));
 
     QSignalSpy weight(&load, &Shoot::weightChanged);
     settings->setInitialized(false);
-    load.setWeight(150);
-    load.setWeight(150);
+    for (int i = 0; i < 2; ++i)
+        load.setWeight(150);
     settings->setInitialized(true);
     load.setWeight(155);
     QCOMPARE(weight.count(), 1);
@@ -204,13 +190,6 @@ void TestSolver::loadSetters()
     load.setOrigin("manual");
     load.setBC(0.5);
     QCOMPARE(stored(2, "BCmultiBC") + " " + stored(2, "BCmultiV"), QString("0.5 0"));
-
-    Shoot scratch(1, nullptr, Shoot::Storage::Scratch);
-    const QStringList keys = QSettings().allKeys();
-    scratch.setTitle("scratch");
-    scratch.setWeight(55);
-    scratch.setBCMulti({0}, {0.25});
-    QCOMPARE(QSettings().allKeys(), keys);
 }
 
 void TestSolver::retardationBands_data()
@@ -220,7 +199,6 @@ void TestSolver::retardationBands_data()
     QTest::addColumn<double>("m");
     QTest::addColumn<double>("a");
 
-    QTest::newRow("G1 at 2800 ft/s") << 0 << 853.44 << 1.625 << 0.002162887202930376;
     QTest::newRow("G1 at exactly 4230 ft/s") << 0 << exactSpeedForFps(4230) << 1.925 << 0.0001920339268755614;
     QTest::newRow("G1 just above 4230 ft/s") << 0 << 4230.0001 * 0.3048 << 1.9565 << 0.0001477404177730177;
     QTest::newRow("model 6 is G1") << 6 << 853.44 << 1.625 << 0.002162887202930376;
@@ -260,7 +238,7 @@ void TestSolver::coefficientAtSpeed_data()
 }
 
 // The coefficient of the band with the highest minimum below the speed; a list with no band
-// from 0 or with a negative coefficient is not usable.
+// from 0 is not usable.
 void TestSolver::coefficientAtSpeed()
 {
     QFETCH(QList<double>, velMins);
@@ -272,8 +250,6 @@ void TestSolver::coefficientAtSpeed()
     load.setBCMulti(velMins, coefficients);
     QCOMPARE(load.BCAtVelocity(exactSpeedForFps(fps)), expected);
     QCOMPARE(load.hasUsableCoefficients(), velMins.contains(0.0));
-    load.setBCMulti({0, 2000}, {0.3, -0.1});
-    QVERIFY(!load.hasUsableCoefficients());
 }
 
 // Drag at 1013 hPa scales with (P / 1000) × (288 / (T + 273)), not with a standard atmosphere.
@@ -289,38 +265,10 @@ void TestSolver::forcesAndIntegrator()
         QVERIFY(qAbs(-load.AccelX(state) / drag - 1.013 * 288 / (temperature + 273)) < 1e-12);
     }
     QCOMPARE(load.AccelY(state), -9.81); // no vertical speed: gravity alone
-
-    // Without drag the integrator follows the parabola.
-    load.setBCMulti({0}, {1e30});
-    TrajectoryState free{0, -0.035, 800, 10};
-    for (int i = 0; i < 2000; ++i)
-        free = load.RungeKuttaStep(free, 0.0005);
-    QVERIFY(qAbs(free.x - 800) < 1e-9);
-    QVERIFY(qAbs(free.y - (-0.035 + 10 - 9.81 / 2)) < 1e-9 && qAbs(free.vy - (10 - 9.81)) < 1e-9);
 }
 
-// A trajectory stops 2 m below the line of sight (automatic range), at the maximum range, or
-// 40 m below the line of sight when that comes first.
-void TestSolver::rangeLimits()
-{
-    auto load = makeLoad();
-    for (int maxRange : {0, 500, 4000}) {
-        settings->setAutoRange(maxRange == 0);
-        settings->setMaxRange(std::max(maxRange, 100));
-        load->ComputeTrajectory();
-        const TrajectoryState& last = load->States().back();
-        const TrajectoryState& before = load->States()[load->States().size() - 2];
-        if (maxRange == 0)
-            QVERIFY(last.y <= -2.0 && before.y > -2.0);
-        else if (maxRange == 500)
-            QVERIFY(last.x >= 500.0 && before.x < 500.0);
-        else
-            QVERIFY(last.y <= -40.0 && before.y > -40.0 && last.x < 4000.0);
-    }
-}
-
-// The trajectory series, with the angle series holding the points at most 0.01 rad below the
-// line of sight; the card rows, metric and imperial, every step up to the last distance.
+// A trajectory stops 2 m below the line of sight, or at the maximum range (40 m below: the extremes).
+// Angle series hold the points at most 0.01 rad below the line of sight; card rows stop before the end.
 void TestSolver::seriesAndCardRows()
 {
     settings->setCardStep(100);
@@ -330,6 +278,7 @@ void TestSolver::seriesAndCardRows()
     load->ComputeRangeCard();
     const auto& states = load->States();
     const int n = int(states.size());
+    QVERIFY(states.back().y <= -2.0 && states[n - 2].y > -2.0);
     int inSubset = 0;
     for (int i = 1; i < n; ++i)
         inSubset += std::atan(states[i].y / states[i].x) >= -0.01 ? 1 : 0;
@@ -340,9 +289,6 @@ void TestSolver::seriesAndCardRows()
         QVERIFY2(
             load->TrajectorySeries(index).size() == (angles ? inSubset : n - 1), qPrintable(QString::number(index)));
     }
-    const QVector<double> bend = load->TrajectorySeries(6);
-    QVERIFY(*std::min_element(bend.begin(), bend.end()) >= 0.0);
-    QCOMPARE(load->TrajectorySeries(2).last(), states.back().x);
     QCOMPARE(load->TrajectorySeries(8).last(), states.back().x * 1.0936133);
 
     const double lastX = states.back().x;
@@ -356,27 +302,23 @@ void TestSolver::seriesAndCardRows()
             (index >= 6 && index < 12) || index >= 18 ? imperial.size() : metric.size());
 
     QVERIFY(qAbs(load->CardSeries(3)[1]) <= 1.0); // the zero range row sits on the line of sight
-    for (int step : {0, -50}) {
-        settings->setCardStep(step);
-        load->ComputeRangeCard();
-        for (int index = 0; index < Shoot::cardSeriesCount; ++index)
-            QVERIFY(load->CardSeries(index).isEmpty());
-    }
+    settings->setCardStep(-50);
+    load->ComputeRangeCard();
+    for (int index = 0; index < Shoot::cardSeriesCount; ++index)
+        QVERIFY(load->CardSeries(index).isEmpty());
+    settings->setAutoRange(false);
+    settings->setMaxRange(500);
+    load->ComputeTrajectory();
+    QVERIFY(load->States().back().x >= 500.0 && load->States()[load->States().size() - 2].x < 500.0);
 }
 
-// The angle of a far and of a near zero; the trajectory fired at it crosses the line of sight at
-// the zero range. A trajectory that never reaches the line of sight gives five entries.
+// The angle of a far and of a near zero, the point-blank ranges, a zero out of reach.
 void TestSolver::zeroAngles()
 {
     auto load = makeLoad();
     const double angle = load->Theta(200);
     const QList<double> ranges = load->CharacteristicRanges(angle);
     QVERIFY2(qAbs(ranges[1] - 200) < 2.0, qPrintable(QString::number(ranges[1])));
-    load->ComputeTrajectoryFixedAngle(angle);
-    const auto& states = load->States();
-    auto crossing
-        = std::find_if(states.begin() + 1, states.end(), [](const TrajectoryState& s) { return s.x > 100 && s.y < 0; });
-    QVERIFY(crossing != states.end() && qAbs(crossing->x - 200) < 2.0);
 
     const QList<double> near = load->CharacteristicRanges(load->Theta(20));
     QVERIFY2(qAbs(near[0] - 20) < 2.0 && near[1] > 100, qPrintable(QString::number(near[0])));
@@ -410,59 +352,36 @@ void TestSolver::slopeActsOnTheTrajectoryNotTheZero()
     const double levelExit = load->PointBlankRanges()[4];
 
     settings->setUpHillAngle(30);
-    QCOMPARE(load->Theta(200), levelAngle);
-    QVERIFY(load->PointBlankRanges()[4] > levelExit); // less gravity across the line of sight
-    load->ComputeTrajectoryFixedAngle(levelAngle);
-    const QVector<double> uphillSpeed = load->TrajectorySeries(4);
-
-    settings->setUpHillDirection(1);
-    QCOMPARE(load->Theta(200), levelAngle);
-    QVERIFY(load->PointBlankRanges()[4] > levelExit);
-    load->ComputeTrajectoryFixedAngle(levelAngle);
-    const QVector<double> downhillSpeed = load->TrajectorySeries(4);
-    const int common = int(std::min(uphillSpeed.size(), downhillSpeed.size())) - 1;
-    QVERIFY(downhillSpeed[common] > uphillSpeed[common]);
+    QVector<double> speeds[2]; // uphill, downhill
+    for (int direction : {0, 1}) {
+        settings->setUpHillDirection(direction);
+        QCOMPARE(load->Theta(200), levelAngle);
+        QVERIFY(load->PointBlankRanges()[4] > levelExit); // less gravity across the line of sight
+        load->ComputeTrajectoryFixedAngle(levelAngle);
+        speeds[direction] = load->TrajectorySeries(4);
+    }
+    const int common = int(std::min(speeds[0].size(), speeds[1].size())) - 1;
+    QVERIFY(speeds[1][common] > speeds[0][common]);
     QCOMPARE(load->AccelY({0, 0, 800, 0}), -9.81); // gravity back to level after the computation
 }
 
-// {wind angle, twist direction, spin drift, sign of the drift}
-void TestSolver::driftSigns()
-{
-    const int rows[][4] = {{0, 0, 0, 0}, {90, 0, 0, 1}, {-90, 0, 0, -1}, {0, 0, 1, 1}, {0, 1, 1, -1}};
-    auto load = makeLoad();
-    for (const auto& row : rows) {
-        settings->setWindAngle(row[0]);
-        settings->setTwistDirection(row[1]);
-        settings->setIncludeSpinDrift(row[2] == 1);
-        load->ComputeTrajectory();
-        const QVector<double> drift = load->TrajectorySeries(1);
-        if (row[3] == 0)
-            QCOMPARE(drift, QVector<double>(drift.size(), 0.0));
-        else
-            QVERIFY2(drift.last() * row[3] > 0, qPrintable(QString("wind %1 twist %2").arg(row[0]).arg(row[1])));
-    }
-}
-
-// A zero range of 0, and a trajectory that ends short of the zero range (whose last state then
-// stands in for the spin drift at the zero range), keep the drifts finite.
+// A zero range of 0, or a trajectory that ends short of the zero range, keeps the drifts finite.
 void TestSolver::driftsStayFinite()
 {
     settings->setIncludeSpinDrift(true);
     auto load = makeLoad();
+    const auto finite = [&] {
+        load->ComputeTrajectory();
+        return allSeries(*load, [](double value) { return std::isfinite(value); });
+    };
     load->setZeroRange(0);
-    load->ComputeTrajectory();
-    QVERIFY(allSeries(*load, [](double value) { return std::isfinite(value); }));
-
+    QVERIFY(finite());
     settings->setAutoRange(false);
     settings->setMaxRange(100);
     load->setZeroRange(200);
-    load->ComputeTrajectory();
-    QVERIFY(load->States().back().x < 200);
-    QVERIFY(allSeries(*load, [](double value) { return std::isfinite(value); }));
-    QVERIFY(load->TrajectorySeries(1).last() != 0.0);
+    QVERIFY(finite() && load->States().back().x < 200 && load->TrajectorySeries(1).last() != 0.0);
 
-    // A length of 1e-300 inches makes the stability factor, and the spin drift, overflow: it is
-    // left out, and the wind drift stays.
+    // A length of 1e-300 inches overflows the stability factor: the spin drift is left out.
     settings->setWindAngle(90);
     settings->setIncludeSpinDrift(false);
     load->ComputeTrajectory();
@@ -508,10 +427,10 @@ void TestSolver::unusableInputsAreNotIntegrated()
     load->ComputeRangeCard();
     QCOMPARE(warnings, QStringList{"Warning|" + message});
     QCOMPARE(load->inputProblem(), message);
-    QVERIFY(blank(*load));
+    QVERIFY(allSeries(*load, [](double) { return false; })); // every series empty
     const QList<double> ranges = load->PointBlankRanges();
-    QCOMPARE(ranges.size(), 5);
-    QVERIFY(std::all_of(ranges.begin(), ranges.end(), [](double value) { return std::isnan(value); }));
+    QVERIFY(ranges.size() == 5
+        && std::all_of(ranges.begin(), ranges.end(), [](double value) { return std::isnan(value); }));
     load->ComputeTrajectoryFixedAngle(0.1); // the fixed angle of the "angle" behaviour
     QCOMPARE(warnings.size(), 2);
     QVERIFY(load->TrajectorySeries(2).isEmpty());
@@ -530,6 +449,13 @@ void TestSolver::hostileInputsGiveBoundedFiniteResults_data()
     row("wind 1e306", [](Settings* settings, Shoot*) { settings->setWindVelocity(1e306); });
     row("zero range 1e9", [](Settings*, Shoot* load) { load->setZeroRange(1'000'000'000); });
     row("slope 180 auto range", [](Settings* settings, Shoot*) { settings->setUpHillAngle(180); });
+    // Gravity reversed, next to no drag, no range limit: the flight is cut after 240 000 steps.
+    row("two minutes of flight", [](Settings* settings, Shoot* load) {
+        settings->setAutoRange(false);
+        settings->setMaxRange(2147483647);
+        settings->setUpHillAngle(180);
+        load->setBCMulti({0}, {1e9});
+    });
     for (int slope : {89, 90, 135, 180, 1000})
         for (int direction : {0, 1})
             QTest::addRow("slope %d %s", slope, direction == 0 ? "up" : "down")
@@ -541,8 +467,7 @@ void TestSolver::hostileInputsGiveBoundedFiniteResults_data()
                    });
 }
 
-// Whatever a parameter file holds, a computation ends, shows no infinity, and its trajectory
-// advances along the line of sight (the curves and cards are functions of the distance).
+// Whatever a parameter file holds, a computation ends, shows no infinity, and its trajectory advances.
 void TestSolver::hostileInputsGiveBoundedFiniteResults()
 {
     QFETCH(Setup, setup);
@@ -555,6 +480,10 @@ void TestSolver::hostileInputsGiveBoundedFiniteResults()
     load->ComputeRangeCard();
     const std::vector<TrajectoryState>& states = load->States();
     QVERIFY(states.size() <= 240'001);
+    if (QTest::currentDataTag() == QByteArray("two minutes of flight")) {
+        QCOMPARE(states.size(), std::size_t(240'001));
+        QVERIFY(std::isnan(load->PointBlankRanges()[1])); // never back to the line of sight
+    }
     for (std::size_t i = 1; i < states.size(); ++i) {
         QVERIFY(states[i].x > states[i - 1].x);
         QVERIFY(std::isfinite(states[i].y) && std::isfinite(states[i].vx) && std::isfinite(states[i].vy));
@@ -565,9 +494,8 @@ void TestSolver::hostileInputsGiveBoundedFiniteResults()
     QVERIFY(noInfinity(load->CharacteristicRanges(load->shootAngle())));
 }
 
-// The extremes the widgets allow: every trajectory ends by one of its ordinary rules (the
-// range, 40 m below the line of sight, or a bullet that stops advancing, as a draggy pellet
-// steeply uphill does).
+// The extremes the widgets allow: every trajectory ends at the range, 40 m below the line of sight,
+// or where the bullet stops advancing (a draggy pellet steeply uphill).
 void TestSolver::extremesOfTheWidgets()
 {
     // {muzzle velocity in ft/s, coefficient, slope, direction}
@@ -595,8 +523,7 @@ void TestSolver::extremesOfTheWidgets()
         if (slope == 75 && coefficient < 0.01) // gravity along the slope turns the pellet back
             QVERIFY(last.y > -40.0 && last.x < 4000 && next.x <= last.x);
 
-        // The fastest, draggiest load in the densest air is integrated with every drag model, and
-        // its speed only falls.
+        // The fastest, draggiest load in the densest air: every drag model, the speed only falls.
         if (slope == 0 && velocityFps == 6000) {
             settings->setUseDefaultPressure(false);
             settings->setBasePressure(2000);
@@ -615,27 +542,9 @@ void TestSolver::extremesOfTheWidgets()
     }
 }
 
-void TestSolver::flightEndsAfterTwoMinutes()
-{
-    // Gravity across the line of sight reversed (a slope of 180 degrees from a file) and next
-    // to no drag: nothing brings the bullet back to the line of sight and it keeps advancing,
-    // towards a maximum range of two million kilometres; the flight is cut after 240 000 steps.
-    settings->setAutoRange(false);
-    settings->setMaxRange(2147483647);
-    settings->setUpHillAngle(180);
-    auto load = makeLoad();
-    load->setBCMulti({0}, {1e9});
-    load->ComputeTrajectoryFixedAngle(0.0);
-    QCOMPARE(load->States().size(), std::size_t(240'001));
-    const QList<double> ranges = load->PointBlankRanges(); // on the slope
-    QVERIFY(std::isfinite(ranges[0]));
-    QVERIFY(std::isnan(ranges[1]) && std::isnan(ranges[4])); // never back to the line of sight
-}
-
 void TestSolver::notComputableValuesAreNaN()
 {
-    // A custom horizontal click over no distance: its click columns cannot be computed, the
-    // vertical ones and the rest can.
+    // A custom horizontal click over no distance: only its click columns cannot be computed.
     settings->setScopeClick(6);
     settings->setManScopeDistH(0);
     settings->setManScopeDevV(1);
@@ -654,7 +563,6 @@ void TestSolver::notComputableValuesAreNaN()
     load->ComputeTrajectory();
     const QVector<double> energy = load->TrajectorySeries(5);
     QVERIFY(std::all_of(energy.begin(), energy.end(), [](double value) { return std::isnan(value); }));
-    QVERIFY(noInfinity(load->TrajectorySeries(4)));
 
     // A kill zone no trajectory leaves: no kill-zone exit.
     settings->setKillZone(1e9);
@@ -669,20 +577,17 @@ void TestSolver::coefficientTooSmallToFollow_data()
     QTest::addColumn<bool>("integrated");
     QTest::addColumn<bool>("warned");
 
+    const QList<double> two = {0, 1500};
     QTest::newRow("1e-20 everywhere") << QList<double>{0} << QList<double>{1e-20} << 2650 << false << true;
     QTest::newRow("2e9 ft/s") << QList<double>{0} << QList<double>{0.4} << 2'000'000'000 << false << true;
-    QTest::newRow("1e-20 below 1500 ft/s")
-        << QList<double>{0, 1500} << QList<double>{1e-20, 0.4} << 2650 << false << true;
-    // Up to where the drag is lost, just inside the band.
-    QTest::newRow("1e-5 below 1500 ft/s") << QList<double>{0, 1500} << QList<double>{1e-5, 0.4} << 2650 << true << true;
-    // Stiff but followed: the bullet all but stops in the band and falls.
-    QTest::newRow("1e-4 below 1500 ft/s")
-        << QList<double>{0, 1500} << QList<double>{1e-4, 0.4} << 2650 << true << false;
+    QTest::newRow("1e-20 below 1500 ft/s") << two << QList<double>{1e-20, 0.4} << 2650 << false << true;
+    // Up to where the drag is lost, just inside the band; then stiff but followed.
+    QTest::newRow("1e-5 below 1500 ft/s") << two << QList<double>{1e-5, 0.4} << 2650 << true << true;
+    QTest::newRow("1e-4 below 1500 ft/s") << two << QList<double>{1e-4, 0.4} << 2650 << true << false;
 }
 
-// A coefficient so small (or a velocity so high) that the integration cannot follow the drag:
-// the numbers would blow up, so the load says so, before integrating when the drag is hopeless
-// and where the step loses the drag otherwise.
+// A coefficient too small (or a velocity too high) for the step to follow the drag: the load says
+// so, before integrating when the drag is hopeless, where the step loses the drag otherwise.
 void TestSolver::coefficientTooSmallToFollow()
 {
     QFETCH(QList<double>, velMins);
