@@ -46,6 +46,56 @@ QString customRow(const QString& man, const QString& desc, double bc, const QStr
         .arg(velmin, velmax, model);
 }
 
+QString cell(QAbstractItemModel* model, int row, int column)
+{
+    return model->index(row, column).data().toString();
+}
+
+QPushButton* button(QWidget& window, const char* name)
+{
+    return window.findChild<QPushButton*>(name);
+}
+
+QAbstractItemModel* model(QWidget& window, const char* name)
+{
+    return window.findChild<QTableView*>(name)->model();
+}
+
+// Filters on the manufacturer, calibre and weight texts.
+void filterOn(DBselector& selector, const QStringList& texts)
+{
+    auto* manufacturers = selector.findChild<QComboBox*>("comboBox_man");
+    manufacturers->setCurrentIndex(manufacturers->findText(texts.value(0)));
+    selector.findChild<QLineEdit*>("lineEdit_cal")->setText(texts.value(1));
+    selector.findChild<QLineEdit*>("lineEdit_weight")->setText(texts.value(2));
+    button(selector, "pushButton_filter")->click();
+}
+
+// Highlights the bullet as a click on its row would; returns the row or -1.
+int highlight(DBselector& selector, const QString& man, const QString& desc)
+{
+    auto* bullets = selector.findChild<QTableView*>("tableView_bullets");
+    for (int row = 0; row < fetchedRows(bullets->model()); ++row)
+        if (cell(bullets->model(), row, 0) == man && cell(bullets->model(), row, 3) == desc) {
+            bullets->selectionModel()->setCurrentIndex(
+                bullets->model()->index(row, 1), QItemSelectionModel::ClearAndSelect);
+            return row;
+        }
+    return -1;
+}
+
+// Bands, coefficients, drag model, weight, calibre and length of a load, with their units.
+QString describe(const Shoot* load)
+{
+    const auto unit = [](int index, const char* first, const char* second) { return QString(index ? second : first); };
+    return QString("%1 | %2 | G%3 %4 %5 %6 %7 | %8 %9, %10")
+        .arg(CoefficientList::format(load->velMinList()), CoefficientList::format(load->BCList()),
+            QString::number(load->gModel()), QString::number(load->weight()), unit(load->weightUnit(), "gr", "g"),
+            QString::number(load->caliber()), unit(load->caliberUnit(), "in", "mm"), QString::number(load->length()),
+            unit(load->lengthUnit(), "in", "mm"))
+        .arg(load->lengthNeedsCheck() ? "check" : "ok");
+}
+
 } // namespace
 
 class TestDatabase : public QObject {
@@ -58,7 +108,6 @@ private slots:
     void shippedDatabases();
     void filter_data();
     void filter();
-    void customBulletsInTheSelector();
     void changingDatabaseKeepsTheFilterTexts();
     void selectCopiesTheBullet_data();
     void selectCopiesTheBullet();
@@ -70,19 +119,7 @@ private slots:
     void csvImportRefusesBadRowsAndExportReadsBack();
 
 private:
-    static QString cell(QAbstractItemModel* model, int row, int column)
-    {
-        return model->index(row, column).data().toString();
-    }
     static QVariant count(qlonglong n) { return QVariant(n); }
-    static QPushButton* button(QWidget& window, const char* name) { return window.findChild<QPushButton*>(name); }
-    static QAbstractItemModel* model(QWidget& window, const char* name)
-    {
-        return window.findChild<QTableView*>(name)->model();
-    }
-    static QString describe(const Shoot* load);
-    static void filterOn(DBselector& selector, const QStringList& texts);
-    static int highlight(DBselector& selector, const QString& man, const QString& desc);
     QString dbFile(const QString& name) const { return program->path() + "/db/" + name; }
     QString logText() const { return QString::fromUtf8(contents(program->path() + "/log.txt")); }
     std::unique_ptr<DBselector> selector(int database = 0)
@@ -103,44 +140,6 @@ private:
     std::unique_ptr<QTemporaryDir> program;
     QStringList warnings;
 };
-
-// Filters on the manufacturer, calibre and weight texts.
-void TestDatabase::filterOn(DBselector& selector, const QStringList& texts)
-{
-    auto* manufacturers = selector.findChild<QComboBox*>("comboBox_man");
-    manufacturers->setCurrentIndex(manufacturers->findText(texts.value(0)));
-    selector.findChild<QLineEdit*>("lineEdit_cal")->setText(texts.value(1));
-    selector.findChild<QLineEdit*>("lineEdit_weight")->setText(texts.value(2));
-    button(selector, "pushButton_filter")->click();
-}
-
-// Highlights the bullet as a click on its row would; returns the row or -1.
-int TestDatabase::highlight(DBselector& selector, const QString& man, const QString& desc)
-{
-    auto* bullets = selector.findChild<QTableView*>("tableView_bullets");
-    for (int row = 0; row < fetchedRows(bullets->model()); ++row)
-        if (cell(bullets->model(), row, 0) == man && cell(bullets->model(), row, 3) == desc) {
-            bullets->selectionModel()->setCurrentIndex(
-                bullets->model()->index(row, 1), QItemSelectionModel::ClearAndSelect);
-            return row;
-        }
-    return -1;
-}
-
-// Bands, coefficients, drag model, weight, calibre and length of a load, with their units.
-QString TestDatabase::describe(const Shoot* load)
-{
-    return QString("%1 | %2 | G%3 %4 %5 %6 %7 | %8 %9")
-               .arg(CoefficientList::format(load->velMinList()), CoefficientList::format(load->BCList()))
-               .arg(load->gModel())
-               .arg(load->weight())
-               .arg(load->weightUnit() == 0 ? "gr" : "g")
-               .arg(load->caliber())
-               .arg(load->caliberUnit() == 0 ? "in" : "mm")
-               .arg(load->length())
-               .arg(load->lengthUnit() == 0 ? "in," : "mm,")
-        + (load->lengthNeedsCheck() ? " check" : " ok");
-}
 
 void TestDatabase::initTestCase()
 {
@@ -196,78 +195,47 @@ void TestDatabase::shippedDatabases()
 
 void TestDatabase::filter_data()
 {
+    QTest::addColumn<int>("database");
     QTest::addColumn<QStringList>("texts"); // manufacturer, calibre, weight
     QTest::addColumn<int>("count");
     // Counts taken from centerfire.csv, with each number in its shortest text form.
-    QTest::newRow("empty filter lists every bullet") << QStringList() << 1014;
-    QTest::newRow("all three") << QStringList{"Sierra", "308", "168"} << 2;
-    QTest::newRow("calibre .308") << QStringList{"", ".308"} << 189;
-    QTest::newRow("fractional weight") << QStringList{"Berger", "", "155.5"} << 1;
-    QTest::newRow("whole weights have no .0") << QStringList{"", "", ".0"} << 0;
+    QTest::newRow("empty filter lists every bullet") << 0 << QStringList() << 1014;
+    QTest::newRow("all three") << 0 << QStringList{"Sierra", "308", "168"} << 2;
+    QTest::newRow("calibre .308") << 0 << QStringList{"", ".308"} << 189;
+    QTest::newRow("fractional weight") << 0 << QStringList{"Berger", "", "155.5"} << 1;
+    QTest::newRow("whole weights have no .0") << 0 << QStringList{"", "", ".0"} << 0;
     // "_" and "%" are characters, not the wildcards of LIKE.
-    QTest::newRow("weight 1_8") << QStringList{"", "", "1_8"} << 0;
-    QTest::newRow("calibre 3%8") << QStringList{"", "3%8"} << 0;
+    QTest::newRow("weight 1_8") << 0 << QStringList{"", "", "1_8"} << 0;
+    QTest::newRow("calibre 3%8") << 0 << QStringList{"", "3%8"} << 0;
+    QTest::newRow("quotes") << 3 << QStringList{"O'Brien", "3'", "1'6"} << 0;
+    QTest::newRow("manufacturer with a quote") << 3 << QStringList{"O'Brien", ".3", "16"} << 1;
+    // SQLite's LIKE folds ASCII letters only, so a lower-case "é" finds "É" only upper-cased.
+    QTest::newRow("calibre étalon") << 3 << QStringList{"", "étalon"} << 1;
+    QTest::newRow("weight éprouvette") << 3 << QStringList{"", "", "éprouvette"} << 1;
 }
 
 void TestDatabase::filter()
 {
+    QFETCH(int, database);
     QFETCH(QStringList, texts);
     QFETCH(int, count);
-    auto window = selector();
-    filterOn(*window, texts);
-    QCOMPARE(fetchedRows(model(*window, "tableView_bullets")), count);
-}
-
-void TestDatabase::customBulletsInTheSelector()
-{
     sql(dbFile("custom.db"),
         {customRow("O'Brien", "7.62 \"Long\" d'or", 0.45, "0", "'max'"),
             customRow("Atelier", "Gone", 0.5, "0", "'max'"),
             "INSERT INTO bullets VALUES (0, 'Atelier', 'ÉTALON', 'Test', 0.3, 0, 'max', NULL, 'ÉPROUVETTE', '', "
             "'G1')"});
-    auto window = selector(3);
-    window->ProcessRequestBulletDB(1);
+    auto window = selector(database);
+    filterOn(*window, texts);
     QAbstractItemModel* bullets = model(*window, "tableView_bullets");
-    // SQLite's LIKE folds ASCII letters only, so a lower-case "é" finds "É" only upper-cased.
-    filterOn(*window, {"", "étalon"});
-    QCOMPARE(fetchedRows(bullets), 1);
-    filterOn(*window, {"", "", "éprouvette"});
-    QCOMPARE(fetchedRows(bullets), 1);
-    filterOn(*window, {"", "3'", "1'6"});
-    QCOMPARE(fetchedRows(bullets), 0);
+    QCOMPARE(fetchedRows(bullets), count);
     QCOMPARE(qobject_cast<QSqlQueryModel*>(bullets)->lastError().text(), QString());
-
-    // Select fills the load only from a highlighted bullet with bands; otherwise the window stays.
-    const Shoot* load = ShootContainer::instance()->GetShoot(1);
-    button(*window, "pushButton_select")->click(); // nothing highlighted
-    filterOn(*window, {});
-    QVERIFY(highlight(*window, "Atelier", "Gone") >= 0);
-    button(*window, "pushButton_filter")->click(); // a new filter clears the highlight
-    button(*window, "pushButton_select")->click();
-    QVERIFY(highlight(*window, "Atelier", "Gone") >= 0);
-    sql(dbFile("custom.db"), {"DELETE FROM bullets WHERE desc = 'Gone'"}); // behind the window's back
-    button(*window, "pushButton_select")->click();
-    QCOMPARE(load->BCList(), QList<double>{0.3});
-    QVERIFY(window->isVisible());
-    button(*window, "pushButton_cancel")->click();
-    QVERIFY(!window->isVisible());
-    QCOMPARE(load->origin(), QString("manual"));
-
-    window->ProcessRequestBulletDB(1);
-    filterOn(*window, {"O'Brien"});
-    QCOMPARE(highlight(*window, "O'Brien", "7.62 \"Long\" d'or"), 0);
-    QCOMPARE(fetchedRows(model(*window, "tableView_details")), 1);
-    button(*window, "pushButton_select")->click();
-    QCOMPARE(load->title(), QString("O'Brien    7.62 \"Long\" d'or"));
 }
 
 void TestDatabase::changingDatabaseKeepsTheFilterTexts()
 {
     auto window = selector();
-    QCOMPARE(logText(), QString("nouveau logwriter\r\nDBselector::DBselector\r\n\r\n"));
     auto* manufacturers = window->findChild<QComboBox*>("comboBox_man");
-    QCOMPARE(manufacturers->count(), 7); // "", Barnes, Berger, Hornady, Lapua, Sierra, Speer
-    QCOMPARE(manufacturers->itemText(6), QString("Speer"));
+    QCOMPARE(manufacturers->itemText(6), QString("Speer")); // after "", Barnes, Berger, Hornady, Lapua, Sierra
     filterOn(*window, {"", "224"});
     window->findChild<QTableView*>("tableView_bullets")
         ->setCurrentIndex(model(*window, "tableView_bullets")->index(0, 0));
@@ -278,7 +246,7 @@ void TestDatabase::changingDatabaseKeepsTheFilterTexts()
     QAbstractItemModel* bullets = model(*window, "tableView_bullets");
     QCOMPARE(fetchedRows(bullets), 1);
     QCOMPARE(cell(bullets, 0, 0), QString("Federal"));
-    QVERIFY2(logText().endsWith("DBselector::DBselector\r\n\r\n\r\n"), qPrintable(logText()));
+    QCOMPARE(logText(), QString("nouveau logwriter\r\nDBselector::DBselector\r\n\r\n\r\n"));
 }
 
 void TestDatabase::selectCopiesTheBullet_data()
@@ -292,6 +260,7 @@ void TestDatabase::selectCopiesTheBullet_data()
     QTest::newRow("G7") << 3 << QStringList{"Atelier", "Two bands", "0;1800 | 0.505;0.496 | G4 168 gr 0.308 in"};
     // A length of 0 is no length either.
     QTest::newRow("no text, length 0") << 3 << QStringList{"Plain", "", "0 | 0.25 | G0 55 gr 0.308 in"};
+    QTest::newRow("quotes") << 3 << QStringList{"O'Brien", "7.62 \"Long\" d'or", "0 | 0.45 | G0 168 gr 0.308 in"};
 }
 
 void TestDatabase::selectCopiesTheBullet()
@@ -301,6 +270,7 @@ void TestDatabase::selectCopiesTheBullet()
     sql(dbFile("custom.db"),
         {customRow("Atelier", "Two bands", 0.505, "0", "1800", "'G7'"),
             customRow("Atelier", "Two bands", 0.496, "1800", "'max'", "'G7'"),
+            customRow("O'Brien", "7.62 \"Long\" d'or", 0.45, "0", "'max'"),
             "INSERT INTO bullets VALUES (0, 'Plain', 0.308, NULL, 0.25, 0, 'max', 0, 55, '', 'G1')"});
     auto window = selector(database);
     window->ProcessRequestBulletDB(2);
@@ -313,7 +283,6 @@ void TestDatabase::selectCopiesTheBullet()
     QCOMPARE(copy->origin(), QString("db"));
     QVERIFY(Settings::instance()->isInitialized());
     QVERIFY(!window->isVisible());
-    QCOMPARE(ShootContainer::instance()->GetShoot(0)->title(), QString("Load 1"));
 }
 
 void TestDatabase::managerRowsReachTheSelector()
@@ -324,10 +293,9 @@ void TestDatabase::managerRowsReachTheSelector()
     button(manager, "pushButton_remove")->click(); // no current row: nothing happens
     manager.findChild<QLineEdit*>("lineEdit_man")->setText("Atelier");
     manager.findChild<QLineEdit*>("lineEdit_desc")->setText("Maison");
-    manager.findChild<QDoubleSpinBox*>("doubleSpinBox_cal")->setValue(0.264);
-    manager.findChild<QDoubleSpinBox*>("doubleSpinBox_length")->setValue(1.35);
-    manager.findChild<QDoubleSpinBox*>("doubleSpinBox_BC")->setValue(0.6125);
-    manager.findChild<QDoubleSpinBox*>("spinBox_weight")->setValue(18.13);
+    for (auto [name, value] : {std::pair{"doubleSpinBox_cal", 0.264}, {"doubleSpinBox_length", 1.35},
+             {"doubleSpinBox_BC", 0.6125}, {"spinBox_weight", 18.13}})
+        manager.findChild<QDoubleSpinBox*>(name)->setValue(value);
     manager.findChild<QComboBox*>("comboBox_model")->setCurrentText("G7");
     button(manager, "pushButton_add")->click();
     button(manager, "pushButton_add")->click();
@@ -347,19 +315,23 @@ void TestDatabase::managerRowsReachTheSelector()
     QCOMPARE(sql(dbFile("custom.db"), {"SELECT COUNT(*) FROM bullets WHERE man = 'Atelier'"}), count(1));
     QCOMPARE(rows->rowCount(), 2);
 
+    // Select fills the load only from a highlighted bullet with bands; otherwise the window stays.
     auto window = selector(3);
     window->ProcessRequestBulletDB(0);
+    const Shoot* load = ShootContainer::instance()->GetShoot(0);
+    QVERIFY(highlight(*window, "Zeta", "z") >= 0);
+    button(*window, "pushButton_filter")->click(); // a new filter clears the highlight
+    button(*window, "pushButton_select")->click();
+    QVERIFY(highlight(*window, "Zeta", "z") >= 0);
+    sql(dbFile("custom.db"), {"DELETE FROM bullets WHERE man = 'Zeta'"}); // behind the window's back
+    button(*window, "pushButton_select")->click();
+    QCOMPARE(load->origin(), QString("manual"));
+    QVERIFY(window->isVisible());
+    button(*window, "pushButton_cancel")->click();
+    QVERIFY(!window->isVisible());
     QVERIFY(highlight(*window, "Atelier", "Maison") >= 0);
     button(*window, "pushButton_select")->click();
-    const Shoot* load = ShootContainer::instance()->GetShoot(0);
     QCOMPARE(describe(load), QString("0 | 0.6125 | G4 18.13 gr 0.264 in | 1.35 in, ok"));
-
-    // A shipped bullet has no length: the load keeps 1.35 in, not 0 (an infinite stability).
-    window->findChild<QComboBox*>("comboBox_db")->setCurrentIndex(0);
-    QVERIFY(highlight(*window, "Lapua", "ScenarL") >= 0);
-    button(*window, "pushButton_select")->click();
-    QCOMPARE(load->title(), QString("Lapua    ScenarL"));
-    QVERIFY(describe(load).endsWith("| 1.35 in, check"));
 }
 
 // Another program holds custom.db locked while the manager opens it: the window says so, not
@@ -374,7 +346,6 @@ void TestDatabase::lockedOrRefusingCustomDatabase()
         CustoDBManager manager(program->path());
         const auto* problem = manager.findChild<QLabel*>("label_problem");
         QVERIFY2(problem->text().contains("holds the file locked"), qPrintable(problem->text()));
-        QVERIFY(!problem->text().contains("damaged"));
 
         QVERIFY(QSqlQuery(locker).exec("ROLLBACK"));
         locker.close();
@@ -508,10 +479,9 @@ void TestDatabase::csvImportRefusesBadRowsAndExportReadsBack()
     QCOMPARE(QString::fromUtf8(contents(again)), first + rows.join('\n') + '\n');
 
     // A file that cannot be written says so.
-    warnings.clear();
     button(manager, "pushButton_exportCsv")->click();
-    QCOMPARE(warnings.size(), 1);
-    QVERIFY(warnings.first().contains("could not be exported"));
+    QCOMPARE(warnings.size(), 2);
+    QVERIFY(warnings.last().contains("could not be exported"));
 }
 
 QTEST_MAIN(TestDatabase)
