@@ -175,10 +175,9 @@ void TestTools::aboutShowsTheVersions()
 {
     about box;
     const QString text = labelText(box, "label_text");
-    QVERIFY(text.contains("Vanto v2.1.1"));
-    QVERIFY(text.contains("Compiled with Qt " QT_VERSION_STR));
-    QVERIFY(text.contains(QString("Executed with Qt ") + qVersion()));
-    QVERIFY(text.contains("vanto_UserManual_en.pdf"));
+    for (const QString& part : {QString("Vanto v2.1.1"), QString("Compiled with Qt " QT_VERSION_STR),
+             "Executed with Qt " + QString(qVersion()), QString("vanto_UserManual_en.pdf")})
+        QVERIFY2(text.contains(part), qPrintable(part));
 }
 
 // A .308 of 168 gr at 2650 f/s, zeroed at 100 m, with coefficients from 0.45 up (times slick).
@@ -275,7 +274,6 @@ void TestTools::truingDialogAppliesTheFit()
     QPushButton* apply = dialog.findChild<QPushButton*>("pushButton_apply");
     dialog.findChild<QPushButton*>("pushButton_compute")->click();
     QVERIFY(apply->isEnabled());
-    QVERIFY(labelText(dialog, "label_drop").startsWith("Computed drop = "));
     apply->click();
     QCOMPARE(first->muzzleVelocity(), own);
     QCOMPARE(QSettings().value("shoot/0/muzzleVelocity").toInt(), own);
