@@ -36,14 +36,51 @@ int fetchedRows(QAbstractItemModel* model)
 }
 
 // A band row of the custom database (ID 0), written as the manager writes it.
-QString customRow(const QString& man, const QString& desc, double bc, const QString& velmin, const QString& velmax,
-    const QString& model = "'G1'")
+QString customRow(
+    QString man, QString desc, double bc, const QString& velmin, const QString& velmax, const QString& model = "'G1'")
 {
-    auto quoted = [](QString text) { return "'" + text.replace("'", "''") + "'"; };
-    return QString("INSERT INTO bullets VALUES (0, %1, 0.308, %2, %3, %4, %5, NULL, 168, '', %6)")
-        .arg(quoted(man), quoted(desc))
-        .arg(bc)
-        .arg(velmin, velmax, model);
+    return QString("INSERT INTO bullets VALUES (0, '%1', 0.308, '%2', %3, %4, %5, NULL, 168, '', %6)")
+        .arg(man.replace("'", "''"), desc.replace("'", "''"), QString::number(bc), velmin, velmax, model);
+}
+
+const auto cell
+    = [](QAbstractItemModel* model, int row, int column) { return model->index(row, column).data().toString(); };
+const auto button = [](QWidget& window, const char* name) { return window.findChild<QPushButton*>(name); };
+const auto model = [](QWidget& window, const char* name) { return window.findChild<QTableView*>(name)->model(); };
+
+// Filters on the manufacturer, calibre and weight texts.
+void filterOn(DBselector& selector, const QStringList& texts)
+{
+    auto* manufacturers = selector.findChild<QComboBox*>("comboBox_man");
+    manufacturers->setCurrentIndex(manufacturers->findText(texts.value(0)));
+    selector.findChild<QLineEdit*>("lineEdit_cal")->setText(texts.value(1));
+    selector.findChild<QLineEdit*>("lineEdit_weight")->setText(texts.value(2));
+    button(selector, "pushButton_filter")->click();
+}
+
+// Highlights the bullet as a click on its row would; returns the row or -1.
+int highlight(DBselector& selector, const QString& man, const QString& desc)
+{
+    auto* bullets = selector.findChild<QTableView*>("tableView_bullets");
+    for (int row = 0; row < fetchedRows(bullets->model()); ++row)
+        if (cell(bullets->model(), row, 0) == man && cell(bullets->model(), row, 3) == desc) {
+            bullets->selectionModel()->setCurrentIndex(
+                bullets->model()->index(row, 1), QItemSelectionModel::ClearAndSelect);
+            return row;
+        }
+    return -1;
+}
+
+// Bands, coefficients, drag model, weight, calibre and length of a load, with their units.
+QString describe(const Shoot* load)
+{
+    const auto unit = [](int index, const char* first, const char* second) { return QString(index ? second : first); };
+    return QString("%1 | %2 | G%3 %4 %5 %6 %7 | %8 %9, %10")
+        .arg(CoefficientList::format(load->velMinList()), CoefficientList::format(load->BCList()),
+            QString::number(load->gModel()), QString::number(load->weight()), unit(load->weightUnit(), "gr", "g"),
+            QString::number(load->caliber()), unit(load->caliberUnit(), "in", "mm"), QString::number(load->length()),
+            unit(load->lengthUnit(), "in", "mm"))
+        .arg(load->lengthNeedsCheck() ? "check" : "ok");
 }
 
 } // namespace
@@ -58,7 +95,6 @@ private slots:
     void shippedDatabases();
     void filter_data();
     void filter();
-    void customBulletsInTheSelector();
     void changingDatabaseKeepsTheFilterTexts();
     void selectCopiesTheBullet_data();
     void selectCopiesTheBullet();
@@ -70,19 +106,7 @@ private slots:
     void csvImportRefusesBadRowsAndExportReadsBack();
 
 private:
-    static QString cell(QAbstractItemModel* model, int row, int column)
-    {
-        return model->index(row, column).data().toString();
-    }
     static QVariant count(qlonglong n) { return QVariant(n); }
-    static QPushButton* button(QWidget& window, const char* name) { return window.findChild<QPushButton*>(name); }
-    static QAbstractItemModel* model(QWidget& window, const char* name)
-    {
-        return window.findChild<QTableView*>(name)->model();
-    }
-    static QString describe(const Shoot* load);
-    static void filterOn(DBselector& selector, const QStringList& texts);
-    static int highlight(DBselector& selector, const QString& man, const QString& desc);
     QString dbFile(const QString& name) const { return program->path() + "/db/" + name; }
     QString logText() const { return QString::fromUtf8(contents(program->path() + "/log.txt")); }
     std::unique_ptr<DBselector> selector(int database = 0)
@@ -104,44 +128,6 @@ private:
     QStringList warnings;
 };
 
-// Filters on the manufacturer, calibre and weight texts.
-void TestDatabase::filterOn(DBselector& selector, const QStringList& texts)
-{
-    auto* manufacturers = selector.findChild<QComboBox*>("comboBox_man");
-    manufacturers->setCurrentIndex(manufacturers->findText(texts.value(0)));
-    selector.findChild<QLineEdit*>("lineEdit_cal")->setText(texts.value(1));
-    selector.findChild<QLineEdit*>("lineEdit_weight")->setText(texts.value(2));
-    button(selector, "pushButton_filter")->click();
-}
-
-// Highlights the bullet as a click on its row would; returns the row or -1.
-int TestDatabase::highlight(DBselector& selector, const QString& man, const QString& desc)
-{
-    auto* bullets = selector.findChild<QTableView*>("tableView_bullets");
-    for (int row = 0; row < fetchedRows(bullets->model()); ++row)
-        if (cell(bullets->model(), row, 0) == man && cell(bullets->model(), row, 3) == desc) {
-            bullets->selectionModel()->setCurrentIndex(
-                bullets->model()->index(row, 1), QItemSelectionModel::ClearAndSelect);
-            return row;
-        }
-    return -1;
-}
-
-// Bands, coefficients, drag model, weight, calibre and length of a load, with their units.
-QString TestDatabase::describe(const Shoot* load)
-{
-    return QString("%1 | %2 | G%3 %4 %5 %6 %7 | %8 %9")
-               .arg(CoefficientList::format(load->velMinList()), CoefficientList::format(load->BCList()))
-               .arg(load->gModel())
-               .arg(load->weight())
-               .arg(load->weightUnit() == 0 ? "gr" : "g")
-               .arg(load->caliber())
-               .arg(load->caliberUnit() == 0 ? "in" : "mm")
-               .arg(load->length())
-               .arg(load->lengthUnit() == 0 ? "in," : "mm,")
-        + (load->lengthNeedsCheck() ? " check" : " ok");
-}
-
 void TestDatabase::initTestCase()
 {
     QLoggingCategory::setFilterRules("default.debug=false");
@@ -151,8 +137,6 @@ void TestDatabase::initTestCase()
     QVERIFY2(QSettings().fileName().startsWith(storeDir.path()), qPrintable(QSettings().fileName()));
     Messages::setWarningSink([this](const QString& title, const QString& text) { warnings << title + "|" + text; });
     initVantoResources();
-    Settings::instance();
-    ShootContainer::instance();
 }
 
 // A program folder of copies of the built databases, and four manual loads in millimetres.
@@ -165,8 +149,6 @@ void TestDatabase::init()
     for (int index = 0; index < ShootContainer::loadCount; ++index) {
         Shoot* load = ShootContainer::instance()->GetShoot(index);
         load->setOrigin("manual");
-        load->setTitle(QString("Load %1").arg(index + 1));
-        load->setBCMulti({0.0}, {0.3});
         load->setWeightUnit(1);
         load->setCaliberUnit(1);
         load->setLength(31);
@@ -184,90 +166,54 @@ void TestDatabase::shippedDatabases()
                      {"SELECT COUNT(*) || ' ' || (SELECT COUNT(*) FROM bullet_single) || "
                       "' ' || total(len IS NOT NULL OR velmin IS NULL) FROM bullets"}),
             QVariant(QString("%1 %2 0.0").arg(expected[i][0]).arg(expected[i][1])));
-    // Every Sierra bullet has 3 to 5 bands; quoted CSV fields keep their commas, marks their UTF-8.
+    // Every Sierra bullet has 3 to 5 bands.
     QCOMPARE(sql(dbFile("centerfire.db"),
                  {"SELECT COUNT(*) || ' ' || MIN(n) || ' ' || MAX(n) FROM (SELECT COUNT(*) "
                   "AS n FROM bullets WHERE man = 'Sierra' GROUP BY desc, weight, model)"}),
         QVariant("192 3 5"));
-    QCOMPARE(sql(dbFile("centerfire.db"),
-                 {"SELECT weight FROM bullets WHERE desc = '10mm .400 180 gr HAP® Bulk Box of 1,900'"}),
-        count(180));
 }
 
 void TestDatabase::filter_data()
 {
+    QTest::addColumn<int>("database");
     QTest::addColumn<QStringList>("texts"); // manufacturer, calibre, weight
     QTest::addColumn<int>("count");
     // Counts taken from centerfire.csv, with each number in its shortest text form.
-    QTest::newRow("empty filter lists every bullet") << QStringList() << 1014;
-    QTest::newRow("all three") << QStringList{"Sierra", "308", "168"} << 2;
-    QTest::newRow("calibre .308") << QStringList{"", ".308"} << 189;
-    QTest::newRow("fractional weight") << QStringList{"Berger", "", "155.5"} << 1;
-    QTest::newRow("whole weights have no .0") << QStringList{"", "", ".0"} << 0;
+    QTest::newRow("empty filter lists every bullet") << 0 << QStringList() << 1014;
+    QTest::newRow("calibre .308") << 0 << QStringList{"", ".308"} << 189;
+    QTest::newRow("fractional weight") << 0 << QStringList{"Berger", "", "155.5"} << 1;
+    QTest::newRow("whole weights have no .0") << 0 << QStringList{"", "", ".0"} << 0;
     // "_" and "%" are characters, not the wildcards of LIKE.
-    QTest::newRow("weight 1_8") << QStringList{"", "", "1_8"} << 0;
-    QTest::newRow("calibre 3%8") << QStringList{"", "3%8"} << 0;
+    QTest::newRow("weight 1_8") << 0 << QStringList{"", "", "1_8"} << 0;
+    QTest::newRow("calibre 3%8") << 0 << QStringList{"", "3%8"} << 0;
+    QTest::newRow("manufacturer with a quote") << 3 << QStringList{"O'Brien", ".3", "16"} << 1;
+    // SQLite's LIKE folds ASCII letters only, so a lower-case "é" finds "É" only upper-cased.
+    QTest::newRow("calibre étalon") << 3 << QStringList{"", "étalon"} << 1;
+    QTest::newRow("weight éprouvette") << 3 << QStringList{"", "", "éprouvette"} << 1;
 }
 
 void TestDatabase::filter()
 {
+    QFETCH(int, database);
     QFETCH(QStringList, texts);
     QFETCH(int, count);
-    auto window = selector();
-    filterOn(*window, texts);
-    QCOMPARE(fetchedRows(model(*window, "tableView_bullets")), count);
-}
-
-void TestDatabase::customBulletsInTheSelector()
-{
     sql(dbFile("custom.db"),
         {customRow("O'Brien", "7.62 \"Long\" d'or", 0.45, "0", "'max'"),
             customRow("Atelier", "Gone", 0.5, "0", "'max'"),
             "INSERT INTO bullets VALUES (0, 'Atelier', 'ÉTALON', 'Test', 0.3, 0, 'max', NULL, 'ÉPROUVETTE', '', "
             "'G1')"});
-    auto window = selector(3);
-    window->ProcessRequestBulletDB(1);
+    auto window = selector(database);
+    filterOn(*window, texts);
     QAbstractItemModel* bullets = model(*window, "tableView_bullets");
-    // SQLite's LIKE folds ASCII letters only, so a lower-case "é" finds "É" only upper-cased.
-    filterOn(*window, {"", "étalon"});
-    QCOMPARE(fetchedRows(bullets), 1);
-    filterOn(*window, {"", "", "éprouvette"});
-    QCOMPARE(fetchedRows(bullets), 1);
-    filterOn(*window, {"", "3'", "1'6"});
-    QCOMPARE(fetchedRows(bullets), 0);
+    QCOMPARE(fetchedRows(bullets), count);
     QCOMPARE(qobject_cast<QSqlQueryModel*>(bullets)->lastError().text(), QString());
-
-    // Select fills the load only from a highlighted bullet with bands; otherwise the window stays.
-    const Shoot* load = ShootContainer::instance()->GetShoot(1);
-    button(*window, "pushButton_select")->click(); // nothing highlighted
-    filterOn(*window, {});
-    QVERIFY(highlight(*window, "Atelier", "Gone") >= 0);
-    button(*window, "pushButton_filter")->click(); // a new filter clears the highlight
-    button(*window, "pushButton_select")->click();
-    QVERIFY(highlight(*window, "Atelier", "Gone") >= 0);
-    sql(dbFile("custom.db"), {"DELETE FROM bullets WHERE desc = 'Gone'"}); // behind the window's back
-    button(*window, "pushButton_select")->click();
-    QCOMPARE(load->BCList(), QList<double>{0.3});
-    QVERIFY(window->isVisible());
-    button(*window, "pushButton_cancel")->click();
-    QVERIFY(!window->isVisible());
-    QCOMPARE(load->origin(), QString("manual"));
-
-    window->ProcessRequestBulletDB(1);
-    filterOn(*window, {"O'Brien"});
-    QCOMPARE(highlight(*window, "O'Brien", "7.62 \"Long\" d'or"), 0);
-    QCOMPARE(fetchedRows(model(*window, "tableView_details")), 1);
-    button(*window, "pushButton_select")->click();
-    QCOMPARE(load->title(), QString("O'Brien    7.62 \"Long\" d'or"));
 }
 
 void TestDatabase::changingDatabaseKeepsTheFilterTexts()
 {
     auto window = selector();
-    QCOMPARE(logText(), QString("nouveau logwriter\r\nDBselector::DBselector\r\n\r\n"));
     auto* manufacturers = window->findChild<QComboBox*>("comboBox_man");
-    QCOMPARE(manufacturers->count(), 7); // "", Barnes, Berger, Hornady, Lapua, Sierra, Speer
-    QCOMPARE(manufacturers->itemText(6), QString("Speer"));
+    QCOMPARE(manufacturers->itemText(6), QString("Speer")); // after "", Barnes, Berger, Hornady, Lapua, Sierra
     filterOn(*window, {"", "224"});
     window->findChild<QTableView*>("tableView_bullets")
         ->setCurrentIndex(model(*window, "tableView_bullets")->index(0, 0));
@@ -277,8 +223,7 @@ void TestDatabase::changingDatabaseKeepsTheFilterTexts()
     QCOMPARE(manufacturers->count(), 3);                           // "", Federal, Hornady
     QAbstractItemModel* bullets = model(*window, "tableView_bullets");
     QCOMPARE(fetchedRows(bullets), 1);
-    QCOMPARE(cell(bullets, 0, 0), QString("Federal"));
-    QVERIFY2(logText().endsWith("DBselector::DBselector\r\n\r\n\r\n"), qPrintable(logText()));
+    QCOMPARE(logText(), QString("nouveau logwriter\r\nDBselector::DBselector\r\n\r\n\r\n"));
 }
 
 void TestDatabase::selectCopiesTheBullet_data()
@@ -292,6 +237,7 @@ void TestDatabase::selectCopiesTheBullet_data()
     QTest::newRow("G7") << 3 << QStringList{"Atelier", "Two bands", "0;1800 | 0.505;0.496 | G4 168 gr 0.308 in"};
     // A length of 0 is no length either.
     QTest::newRow("no text, length 0") << 3 << QStringList{"Plain", "", "0 | 0.25 | G0 55 gr 0.308 in"};
+    QTest::newRow("quotes") << 3 << QStringList{"O'Brien", "7.62 \"Long\" d'or", "0 | 0.45 | G0 168 gr 0.308 in"};
 }
 
 void TestDatabase::selectCopiesTheBullet()
@@ -301,6 +247,7 @@ void TestDatabase::selectCopiesTheBullet()
     sql(dbFile("custom.db"),
         {customRow("Atelier", "Two bands", 0.505, "0", "1800", "'G7'"),
             customRow("Atelier", "Two bands", 0.496, "1800", "'max'", "'G7'"),
+            customRow("O'Brien", "7.62 \"Long\" d'or", 0.45, "0", "'max'"),
             "INSERT INTO bullets VALUES (0, 'Plain', 0.308, NULL, 0.25, 0, 'max', 0, 55, '', 'G1')"});
     auto window = selector(database);
     window->ProcessRequestBulletDB(2);
@@ -313,7 +260,6 @@ void TestDatabase::selectCopiesTheBullet()
     QCOMPARE(copy->origin(), QString("db"));
     QVERIFY(Settings::instance()->isInitialized());
     QVERIFY(!window->isVisible());
-    QCOMPARE(ShootContainer::instance()->GetShoot(0)->title(), QString("Load 1"));
 }
 
 void TestDatabase::managerRowsReachTheSelector()
@@ -324,10 +270,9 @@ void TestDatabase::managerRowsReachTheSelector()
     button(manager, "pushButton_remove")->click(); // no current row: nothing happens
     manager.findChild<QLineEdit*>("lineEdit_man")->setText("Atelier");
     manager.findChild<QLineEdit*>("lineEdit_desc")->setText("Maison");
-    manager.findChild<QDoubleSpinBox*>("doubleSpinBox_cal")->setValue(0.264);
-    manager.findChild<QDoubleSpinBox*>("doubleSpinBox_length")->setValue(1.35);
-    manager.findChild<QDoubleSpinBox*>("doubleSpinBox_BC")->setValue(0.6125);
-    manager.findChild<QDoubleSpinBox*>("spinBox_weight")->setValue(18.13);
+    for (auto [name, value] : {std::pair{"doubleSpinBox_cal", 0.264}, {"doubleSpinBox_length", 1.35},
+             {"doubleSpinBox_BC", 0.6125}, {"spinBox_weight", 18.13}})
+        manager.findChild<QDoubleSpinBox*>(name)->setValue(value);
     manager.findChild<QComboBox*>("comboBox_model")->setCurrentText("G7");
     button(manager, "pushButton_add")->click();
     button(manager, "pushButton_add")->click();
@@ -347,19 +292,23 @@ void TestDatabase::managerRowsReachTheSelector()
     QCOMPARE(sql(dbFile("custom.db"), {"SELECT COUNT(*) FROM bullets WHERE man = 'Atelier'"}), count(1));
     QCOMPARE(rows->rowCount(), 2);
 
+    // Select fills the load only from a highlighted bullet with bands; otherwise the window stays.
     auto window = selector(3);
     window->ProcessRequestBulletDB(0);
+    const Shoot* load = ShootContainer::instance()->GetShoot(0);
+    QVERIFY(highlight(*window, "Zeta", "z") >= 0);
+    button(*window, "pushButton_filter")->click(); // a new filter clears the highlight
+    button(*window, "pushButton_select")->click();
+    QVERIFY(highlight(*window, "Zeta", "z") >= 0);
+    sql(dbFile("custom.db"), {"DELETE FROM bullets WHERE man = 'Zeta'"}); // behind the window's back
+    button(*window, "pushButton_select")->click();
+    QCOMPARE(load->origin(), QString("manual"));
+    QVERIFY(window->isVisible());
+    button(*window, "pushButton_cancel")->click();
+    QVERIFY(!window->isVisible());
     QVERIFY(highlight(*window, "Atelier", "Maison") >= 0);
     button(*window, "pushButton_select")->click();
-    const Shoot* load = ShootContainer::instance()->GetShoot(0);
     QCOMPARE(describe(load), QString("0 | 0.6125 | G4 18.13 gr 0.264 in | 1.35 in, ok"));
-
-    // A shipped bullet has no length: the load keeps 1.35 in, not 0 (an infinite stability).
-    window->findChild<QComboBox*>("comboBox_db")->setCurrentIndex(0);
-    QVERIFY(highlight(*window, "Lapua", "ScenarL") >= 0);
-    button(*window, "pushButton_select")->click();
-    QCOMPARE(load->title(), QString("Lapua    ScenarL"));
-    QVERIFY(describe(load).endsWith("| 1.35 in, check"));
 }
 
 // Another program holds custom.db locked while the manager opens it: the window says so, not
@@ -374,12 +323,9 @@ void TestDatabase::lockedOrRefusingCustomDatabase()
         CustoDBManager manager(program->path());
         const auto* problem = manager.findChild<QLabel*>("label_problem");
         QVERIFY2(problem->text().contains("holds the file locked"), qPrintable(problem->text()));
-        QVERIFY(!problem->text().contains("damaged"));
 
-        QVERIFY(QSqlQuery(locker).exec("ROLLBACK"));
-        locker.close();
+        locker.close(); // and its transaction with it
         button(manager, "pushButton_add")->click();
-        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
         QVERIFY(problem->isHidden());
         QCOMPARE(fetchedRows(model(manager, "tableView_custo")), 1);
 
@@ -405,7 +351,6 @@ void TestDatabase::customDatabaseBuild_data()
     QTest::newRow("missing") << "missing" << 0 << false;
     // A file that does not read may still hold the user's bullets: the tool fails and says so.
     QTest::newRow("truncated, with bullets") << "truncated" << 1 << true;
-    QTest::newRow("a text file") << "text" << 1 << true;
 }
 
 // The build runs the tool on the custom database of the build tree: the user's bullets stay.
@@ -425,8 +370,6 @@ void TestDatabase::customDatabaseBuild()
         QFile::remove(file);
     else if (setup == "truncated")
         writeFile("db/custom.db", contents(file).left(contents(file).size() / 2));
-    else if (setup == "text")
-        writeFile("db/custom.db", "man,diam,desc\nAtelier,0.308,Long\n");
     const QByteArray before = contents(file);
 
     QCOMPARE(QProcess::execute(VANTO_MKDB, {"--custom", VANTO_DB_SCHEMA, file}), exitCode);
@@ -452,10 +395,10 @@ void TestDatabase::buildToolReadsCsv()
     QCOMPARE(sql(output, {"SELECT COUNT(*) FROM bullet_single"}), count(2));
     QCOMPARE(
         sql(output, {"SELECT desc FROM bullets WHERE velmin = 1800"}), QVariant("Box of 1,500 \"Match\"\nline two"));
-    QCOMPARE(sql(output, {"SELECT typeof(len) || typeof(velmax) || typeof(weight) FROM bullets WHERE rowid = 1"}),
-        QVariant("nullintegerreal"));
-    QCOMPARE(sql(output, {"SELECT man || len || velmax || weight || quote(catnum) FROM bullets WHERE rowid = 3"}),
-        QVariant("Forge™1.1max300''"));
+    QCOMPARE(sql(output,
+                 {"SELECT typeof(len) || typeof(velmax) || typeof(weight) || (SELECT man || len || velmax "
+                  "|| weight || quote(catnum) FROM bullets WHERE rowid = 3) FROM bullets WHERE rowid = 1"}),
+        QVariant("nullintegerrealForge™1.1max300''"));
 
     // A file that does not read leaves the previous database as it was, and no partial file.
     const QString broken = writeFile("broken.csv", header + "Atelier,0.308,Heavy,0.4,0,max,,eighty,,G1\r\n");
@@ -478,8 +421,7 @@ void TestDatabase::csvImportRefusesBadRowsAndExportReadsBack()
         "Broken,0.177,Bad model,0.02,0,max,,8,,G3\n"
         "Short,0.177,too few\n"
         "Broken,0.177,\"Line\nbreak\",0,0,max,,8,,G1\n");
-    const QString exported = program->path() + "/out.csv";
-    const QString again = program->path() + "/again.csv";
+    const QString exported = program->path() + "/out.csv", again = program->path() + "/again.csv";
     QStringList names = {pellets, exported, exported, again, program->path() + "/no/such/folder/x.csv"};
     CustoDBManager manager(program->path());
     manager.setFileNameProvider(
@@ -487,12 +429,11 @@ void TestDatabase::csvImportRefusesBadRowsAndExportReadsBack()
     button(manager, "pushButton_importCsv")->click();
     QCOMPARE(manager.findChild<QLabel*>("label_csvReport")->text(), "5 row(s) added from " + pellets);
     QCOMPARE(warnings.size(), 1);
-    const QStringList refused = warnings.first().split('\n').mid(1);
-    QVERIFY2(QRegularExpression("^Line 6, column diam: not a number.*\nLine 8, column model: .*\n"
-                                "Line 9: 3 fields, the header has 10\nLine 10, column bc: out of range[^\n]*$")
-                 .match(refused.join('\n'))
-                 .hasMatch(),
-        qPrintable(refused.join('\n')));
+    const QString refused = warnings.first().section('\n', 1);
+    QVERIFY2(refused.contains(QRegularExpression("^Line 6, column diam: not a number.*\nLine 8, column model: .*\n"
+                                                 "Line 9: 3 fields, the header has 10\nLine 10, column bc: out of "
+                                                 "range[^\n]*$")),
+        qPrintable(refused));
 
     // Exported, imported again and exported: the same rows twice, quoted where they must be.
     button(manager, "pushButton_exportCsv")->click();
@@ -508,10 +449,9 @@ void TestDatabase::csvImportRefusesBadRowsAndExportReadsBack()
     QCOMPARE(QString::fromUtf8(contents(again)), first + rows.join('\n') + '\n');
 
     // A file that cannot be written says so.
-    warnings.clear();
     button(manager, "pushButton_exportCsv")->click();
-    QCOMPARE(warnings.size(), 1);
-    QVERIFY(warnings.first().contains("could not be exported"));
+    QCOMPARE(warnings.size(), 2);
+    QVERIFY(warnings.last().contains("could not be exported"));
 }
 
 QTEST_MAIN(TestDatabase)
