@@ -111,7 +111,7 @@ void TestParameterFile::saverDialogs()
 {
     QTemporaryDir dir;
     Saver saver;
-    for (const QString& typed : {"abc", "abc.VNT", "abc.vnt"}) {
+    for (const QString typed : {"abc", "abc.VNT", "abc.vnt"}) {
         saver.setSaveFileNameProvider(answer(dir.filePath(typed)));
         saver.save();
     }
