@@ -1,6 +1,7 @@
 // The load and its solver: units and setters of a load, drag, integrator, series, zero and
 // point-blank ranges, signs, and the choices made where the formulas would fail.
 #include "ballistics/shoot.h"
+#include "ballistics/stability.h"
 #include "core/messages.h"
 #include "settings/settings.h"
 
@@ -93,7 +94,7 @@ private slots:
     void seriesAndCardRows();
     void zeroAngles();
     void slopeActsOnTheTrajectoryNotTheZero();
-    void driftsStayFinite();
+    void spinDriftAndStability();
     void unusableInputsAreNotIntegrated_data();
     void unusableInputsAreNotIntegrated();
     void hostileInputsGiveBoundedFiniteResults_data();
@@ -366,7 +367,7 @@ void TestSolver::slopeActsOnTheTrajectoryNotTheZero()
 }
 
 // A zero range of 0, or a trajectory that ends short of the zero range, keeps the drifts finite.
-void TestSolver::driftsStayFinite()
+void TestSolver::spinDriftAndStability()
 {
     settings->setIncludeSpinDrift(true);
     auto load = makeLoad();
@@ -392,6 +393,13 @@ void TestSolver::driftsStayFinite()
     settings->setIncludeSpinDrift(true);
     load->ComputeTrajectory();
     QVERIFY(noInfinity(load->TrajectorySeries(1)));
+
+    // The factor is not stable below 1.0 and marginal below 1.3.
+    using Stability::Rating;
+    const std::pair<double, Rating> ratings[] = {{0.99, Rating::NotStable}, {1.0, Rating::Marginal},
+        {1.29, Rating::Marginal}, {1.3, Rating::Stable}, {std::nan(""), Rating::Unknown}};
+    for (const auto& [factor, rating] : ratings)
+        QVERIFY(Stability::rate(factor) == rating);
 }
 
 void TestSolver::unusableInputsAreNotIntegrated_data()
