@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "database/custodbmanager.h"
 #include "database/dbselector.h"
+#include "filetesting.h"
 #include "loads/shootcontainer.h"
 #include "settings/settings.h"
 #include "sqltesting.h"
@@ -22,11 +23,7 @@ using SqlTesting::sql;
 
 const QStringList databaseFiles = {"centerfire.db", "rimfire.db", "airgun.db", "custom.db"};
 
-QByteArray contents(const QString& fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using FileTesting::state;
 
 int fetchedRows(QAbstractItemModel* model)
 {
@@ -108,7 +105,7 @@ private slots:
 private:
     static QVariant count(qlonglong n) { return QVariant(n); }
     QString dbFile(const QString& name) const { return program->path() + "/db/" + name; }
-    QString logText() const { return QString::fromUtf8(contents(program->path() + "/log.txt")); }
+    QString logText() const { return QString::fromUtf8(state(program->path() + "/log.txt")); }
     std::unique_ptr<DBselector> selector(int database = 0)
     {
         auto window = std::make_unique<DBselector>(program->path());
@@ -369,11 +366,11 @@ void TestDatabase::customDatabaseBuild()
     if (setup == "missing")
         QFile::remove(file);
     else if (setup == "truncated")
-        writeFile("db/custom.db", contents(file).left(contents(file).size() / 2));
-    const QByteArray before = contents(file);
+        writeFile("db/custom.db", state(file).left(state(file).size() / 2));
+    const QByteArray before = state(file);
 
     QCOMPARE(QProcess::execute(VANTO_MKDB, {"--custom", VANTO_DB_SCHEMA, file}), exitCode);
-    QCOMPARE(contents(file) == before, kept);
+    QCOMPARE(state(file) == before, kept);
     if (exitCode == 0)
         QCOMPARE(sql(file, {"PRAGMA user_version"}), count(kept ? 7 : 0));
     if (!kept)
@@ -437,7 +434,7 @@ void TestDatabase::csvImportRefusesBadRowsAndExportReadsBack()
 
     // Exported, imported again and exported: the same rows twice, quoted where they must be.
     button(manager, "pushButton_exportCsv")->click();
-    const QString first = QString::fromUtf8(contents(exported));
+    const QString first = QString::fromUtf8(state(exported));
     const QStringList rows = first.split('\n', Qt::SkipEmptyParts).mid(1);
     QCOMPARE(rows,
         QStringList({"JSB,0.177,\"Exact, 8.44 gr\",0.021,0,max,,8.44,546,G1",
@@ -446,7 +443,7 @@ void TestDatabase::csvImportRefusesBadRowsAndExportReadsBack()
             "Hand,0.177,No band,0.02,0,max,,8,,G1"}));
     button(manager, "pushButton_importCsv")->click();
     button(manager, "pushButton_exportCsv")->click();
-    QCOMPARE(QString::fromUtf8(contents(again)), first + rows.join('\n') + '\n');
+    QCOMPARE(QString::fromUtf8(state(again)), first + rows.join('\n') + '\n');
 
     // A file that cannot be written says so.
     button(manager, "pushButton_exportCsv")->click();

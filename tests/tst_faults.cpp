@@ -5,6 +5,7 @@
 #include "core/messages.h"
 #include "database/custodbmanager.h"
 #include "database/dbselector.h"
+#include "filetesting.h"
 #include "loads/shootcontainer.h"
 #include "ordinaryuser.h"
 #include "results/rangecard.h"
@@ -62,21 +63,8 @@ int runCopy(const QString& function, QProcessEnvironment environment)
     return copy.waitForFinished(120000) && copy.exitStatus() == QProcess::NormalExit ? copy.exitCode() : -1;
 }
 
-bool writeBytes(const QString& fileName, const QByteArray& bytes)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-// What is at a path: the bytes of a file, "<folder>", "<missing>" or "<unreadable>".
-QByteArray state(const QString& path)
-{
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.exists() || info.isDir())
-        return info.exists() ? "<folder>" : "<missing>";
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+using FileTesting::state;
+using FileTesting::writeBytes;
 
 int fetchedRows(QAbstractItemModel* model)
 {

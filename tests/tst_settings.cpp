@@ -2,6 +2,7 @@
 // the setter patterns, the side effects of the pressure and altitude switches, the values read
 // back from a store (converted to SI, or unreadable), and a log that cannot be written.
 #include "core/logwriter.h"
+#include "filetesting.h"
 #include "ordinaryuser.h"
 #include "settings/settings.h"
 
@@ -38,11 +39,6 @@ private slots:
 
 private:
     static QString stored(const QString& key) { return QSettings().value(key).toString(); }
-    static QByteArray contents(const QString& fileName)
-    {
-        QFile file(fileName);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
 
     std::unique_ptr<QTemporaryDir> storeDir;
 };
@@ -281,11 +277,11 @@ void TestSettings::logLinesEndInCrLf()
     LogWriter second(dir.path(), "log");
     second.write("/opt/vanto");
     first.write("");
-    QCOMPARE(contents(first.fileName()),
+    QCOMPARE(FileTesting::state(first.fileName()),
         QByteArray("réinitialisation du logwriter !\r\nnouveau logwriter\r\n/opt/vanto\r\n\r\n"));
     QVERIFY(QFile::remove(first.fileName()));
     first.write("again");
-    QCOMPARE(contents(first.fileName()), QByteArray("again\r\n"));
+    QCOMPARE(FileTesting::state(first.fileName()), QByteArray("again\r\n"));
 }
 
 void TestSettings::unwritableLogIsIgnored_data()
@@ -313,8 +309,7 @@ void TestSettings::unwritableLogIsIgnored()
         QVERIFY(OrdinaryUser::makeReadOnly(fileName));
         QVERIFY(OrdinaryUser::makeReadOnly(dir.path()));
     }
-    const auto state = [&] { return QFileInfo(fileName).isDir() ? QByteArray("<folder>") : contents(fileName); };
-    const QByteArray before = state();
+    const QByteArray before = FileTesting::state(fileName);
     {
         std::optional<OrdinaryUser::Scope> user;
         if (fault == "read-only file") {
@@ -326,7 +321,7 @@ void TestSettings::unwritableLogIsIgnored()
         log.reset();
         log.write("/opt/vanto");
     }
-    QCOMPARE(state(), before);
+    QCOMPARE(FileTesting::state(fileName), before);
     QVERIFY(OrdinaryUser::makeOpen(dir.path()));
 }
 

@@ -1,5 +1,7 @@
 // Starts the real program, as a user would, from a copy in a folder of its own and from
 // another working directory, and reads what the first start leaves behind.
+#include "filetesting.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,11 +16,7 @@
 
 namespace {
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using FileTesting::state;
 
 // Starts command on the store under config; true when, within a minute, the store holds every
 // setting and the four loads (and the log two lines) while it still runs. Then ends it.
@@ -39,7 +37,7 @@ bool startsAndRuns(
         QTest::qWait(100);
         const QStringList keys = QSettings(config + "/Tarvanel/Vanto4.conf", QSettings::IniFormat).allKeys();
         ready = keys.filter(QRegularExpression("^(global|envir|rifle)/")).size() == 39
-            && keys.contains("shoot/3/zeroRangeUnit") && (log.isEmpty() || contents(log).count("\r\n") >= 2);
+            && keys.contains("shoot/3/zeroRangeUnit") && (log.isEmpty() || state(log).count("\r\n") >= 2);
     }
     const bool running = process.state() == QProcess::Running;
     process.kill();
@@ -74,8 +72,8 @@ void TestStartup::startsFromItsOwnFolder()
     const QByteArray start
         = "réinitialisation du logwriter !\r\n" + QFileInfo(programDir.path()).canonicalFilePath().toUtf8() + "\r\n";
     // The start-up lines first; the database windows append theirs.
-    QVERIFY(contents(log).startsWith(start + "nouveau logwriter\r\nDBselector::DBselector\r\n"));
-    QVERIFY(contents(log).contains("CustoDBManager::CustoDBManager\r\n") && !contents(log).contains("left over"));
+    QVERIFY(state(log).startsWith(start + "nouveau logwriter\r\nDBselector::DBselector\r\n"));
+    QVERIFY(state(log).contains("CustoDBManager::CustoDBManager\r\n") && !state(log).contains("left over"));
     QSettings store(storeFile, QSettings::IniFormat);
     QStringList values;
     for (const char* key : {"shoot/0/active", "shoot/1/active", "global/maxRange", "rifle/sightHeight",
